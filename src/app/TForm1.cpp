@@ -1,0 +1,221 @@
+#include "TForm1.h"
+
+#include "CredentialsPanel.h"
+#include "LoginPanel.h"
+#include "SitePanels.h"
+#include "TopicCatalog.h"
+
+#include "authoring/TForm3.h"
+#include "context/AppContext.h"
+#include "context/Site.h"
+#include "data/DataError.h"
+#include "platform/IniFile.h"
+#include "platform/TextFile.h"
+#include "results/TForm2.h"
+#include "testing/TForm4.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace vorkast {
+
+namespace {
+const QString kSection = QStringLiteral("ConnectionString");
+}
+
+TForm1::TForm1(AppContext &context, QWidget *parent)
+    : QMainWindow(parent)
+    , m_context(context)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Vorkast. ") + context.siteUrl);
+    buildMenu();
+    buildSurface();
+}
+
+void TForm1::setWindows(TForm2 *form2, TForm3 *form3, TForm4 *form4)
+{
+    m_form2 = form2;
+    m_form3 = form3;
+    m_form4 = form4;
+}
+
+QAction *TForm1::addItem(QMenu *menu, const char *name, const QString &caption, bool enabled)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(enabled);
+    return action;
+}
+
+QAction *TForm1::menuItem(const QString &name) const
+{
+    return findChild<QAction *>(name);
+}
+
+void TForm1::buildMenu()
+{
+    auto topLevel = [this](const char *name, const QString &caption) {
+        QMenu *menu = menuBar()->addMenu(caption);
+        menu->setObjectName(QString::fromLatin1(name) + QStringLiteral("Menu"));
+        menu->menuAction()->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+    auto on = [this](QAction *action, void (TForm1::*handler)()) {
+        connect(action, &QAction::triggered, this, [this, handler] { m_context.guard([&] { (this->*handler)(); }); });
+    };
+
+    QMenu *n1 = topLevel("N1", QStringLiteral("Тестирование"));
+    on(addItem(n1, "N2", QStringLiteral("Начать"), true), &TForm1::N2Click);
+
+    QMenu *n6 = topLevel("N6", QStringLiteral("Результаты"));
+    on(addItem(n6, "N7", QStringLiteral("Смотреть"), false), &TForm1::N7Click);
+
+    QMenu *n4 = topLevel("N4", QStringLiteral("Редактирование тестов"));
+    on(addItem(n4, "N5", QStringLiteral("Новый"), false), &TForm1::N5Click);
+    addItem(n4, "N10", QStringLiteral("Удаление"), false);
+    addItem(n4, "N15", QStringLiteral("Редактирование"), false);
+
+    QMenu *n11 = topLevel("N11", QStringLiteral("Настройки"));
+    addItem(n11, "N12", QStringLiteral("Найти базу данных resultaty.tsb"), false);
+    addItem(n11, "testymdb1", QStringLiteral("Найти базу данных testy.tsb"), false);
+    addItem(n11, "N13", QStringLiteral("Настроить  пароль"), true);
+    on(addItem(n11, "N14", QStringLiteral("Создать список предметов"), true), &TForm1::N14Click);
+    on(addItem(n11, "N8", QStringLiteral("Создать список классов"), true), &TForm1::N8Click);
+
+    QMenu *n3 = topLevel("N3", QStringLiteral("Справка"));
+    addItem(n3, "N9", QStringLiteral("О программе..."), true);
+    addItem(n3, "N16", QStringLiteral("Кол-во тестов на сайте"), true);
+    addItem(n3, "N17", QStringLiteral("Последняя версия на сайте"), true);
+    addItem(n3, "N18", QStringLiteral("Помощь автору"), true);
+}
+
+void TForm1::buildSurface()
+{
+    m_surface = new QWidget(this);
+    m_surface->setObjectName(QStringLiteral("surface"));
+    m_surface->setFixedSize(920, 548);
+    setCentralWidget(m_surface);
+
+    m_sLabel1 = new QLabel(QStringLiteral("Количество тем в базе: 0"), m_surface);
+    m_sLabel1->setObjectName(QStringLiteral("sLabel1"));
+    m_sLabel1->setToolTip(QStringLiteral("Это текущее количество тестов в программе"));
+    QFont bold = m_sLabel1->font();
+    bold.setBold(true);
+    m_sLabel1->setFont(bold);
+    m_sLabel1->setGeometry(12, 520, 400, 20);
+
+    m_sLabel6 = new QLabel(QStringLiteral("Версия ") + programVersion() + QLatin1Char('.'), m_surface);
+    m_sLabel6->setObjectName(QStringLiteral("sLabel6"));
+    QFont versionFont = m_sLabel6->font();
+    versionFont.setPointSize(10);
+    m_sLabel6->setFont(versionFont);
+    m_sLabel6->setGeometry(520, 520, 130, 22);
+
+    m_catalog = new TopicCatalog(m_context, m_surface);
+    m_catalog->move(63, 8);
+    m_loginPanel = new LoginPanel(m_context, m_surface);
+    m_loginPanel->move((920 - 569) / 2, (548 - 329) / 2);
+    m_credentialsPanel = new CredentialsPanel(m_context, m_surface);
+    m_credentialsPanel->move((920 - 369) / 2, (548 - 361) / 2);
+    m_aboutPanel = new AboutPanel(m_context, m_surface);
+    m_donationPanel = new DonationPanel(m_context, m_surface);
+}
+
+void TForm1::FormCreate()
+{
+    Dialogs &dialogs = m_context.dialogs;
+    try {
+        m_context.subjectList = readLinesFile(m_context.paths.workFile(QStringLiteral("list.rfg")));
+    } catch (const std::exception &) {
+        dialogs.information(QStringLiteral(
+            "Файл list.rfg не обнаружен.Зайдите в Настройки->Создать стандартный список предметов"));
+    }
+    try {
+        m_context.classList = readLinesFile(m_context.paths.workFile(QStringLiteral("klass.rfg")));
+    } catch (const std::exception &) {
+        dialogs.information(
+            QStringLiteral("Файл klass.rfg не обнаружен.Зайдите в Настройки->Создать список классов"));
+    }
+
+    const QString ini = m_context.paths.configFile();
+    m_context.config.path1 = readIniValue(ini, kSection, QStringLiteral("Path1"));
+    m_context.config.path2 = readIniValue(ini, kSection, QStringLiteral("Path2"));
+
+    try {
+        m_context.ADOConnection1.open(m_context.config.path1);
+        m_context.ADOConnection2.open(m_context.config.path2);
+    } catch (const DataError &) {
+        dialogs.information(QStringLiteral(
+            "Не удалось установить соединение с сервером!!!  \rВойдите в меню \"Настройка базы\" и укажите путь "
+            "до базы данных \rДолжны быть указаны 2 базы: testy.tsb и resultaty.tsb"));
+        menuItem(QStringLiteral("N12"))->setEnabled(true);
+        menuItem(QStringLiteral("testymdb1"))->setEnabled(true);
+    }
+
+    m_context.loggedIn = false;
+    m_context.topicCount = 0;
+    m_context.guard([this] {
+        Query &temy = m_context.ADOtemy;
+        temy.open();
+        temy.first();
+        int count = 0;
+        while (!temy.eof()) {
+            ++count;
+            temy.next();
+        }
+        temy.close();
+        m_context.topicCount = count;
+        m_sLabel1->setText(QStringLiteral("Количество тем в базе: ") + QString::number(count));
+    });
+}
+
+void TForm1::FormShow()
+{
+    m_context.guard([this] {
+        const QStringList subjects = readLinesFile(m_context.paths.workFile(QStringLiteral("list.rfg")));
+        m_catalog->subjectFilter()->clear();
+        m_catalog->subjectFilter()->addItems(subjects);
+        const QStringList classes = readLinesFile(m_context.paths.workFile(QStringLiteral("klass.rfg")));
+        m_catalog->classFilter()->clear();
+        m_catalog->classFilter()->addItems(classes);
+        m_catalog->classFilter()->setCurrentIndex(-1);
+    });
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    emit closing();
+}
+
+void TForm1::N2Click()
+{
+    m_form4->show();
+}
+
+void TForm1::N5Click()
+{
+    m_form3->show();
+}
+
+void TForm1::N7Click()
+{
+    m_form2->show();
+}
+
+void TForm1::N14Click()
+{
+    writeLinesFile(m_context.paths.workFile(QStringLiteral("list.rfg")), m_context.subjectList);
+}
+
+void TForm1::N8Click()
+{
+    writeLinesFile(m_context.paths.workFile(QStringLiteral("klass.rfg")), m_context.classList);
+}
+
+} // namespace vorkast

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace vorkast {
+
+class AppContext;
+class AboutPanel;
+class CredentialsPanel;
+class DonationPanel;
+class LoginPanel;
+class TopicCatalog;
+class TForm2;
+class TForm3;
+class TForm4;
+
+// The main window: start-up, the main menu and the panels over its surface.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(AppContext &context, QWidget *parent = nullptr);
+
+    // The other windows, created after this one.
+    void setWindows(TForm2 *form2, TForm3 *form3, TForm4 *form4);
+
+    // Start-up: list files, config.ini, both databases, the topic count.
+    void FormCreate();
+    // First showing: the catalogue's filters from the list files.
+    void FormShow();
+
+    QAction *menuItem(const QString &name) const;
+
+    // Menu commands.
+    void N2Click();
+    void N5Click();
+    void N7Click();
+    void N8Click();
+    void N14Click();
+
+signals:
+    // The main window is closing: the program ends.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenu();
+    void buildSurface();
+    QAction *addItem(QMenu *menu, const char *name, const QString &caption, bool enabled);
+
+    AppContext &m_context;
+    TForm2 *m_form2 = nullptr;
+    TForm3 *m_form3 = nullptr;
+    TForm4 *m_form4 = nullptr;
+
+    QWidget *m_surface = nullptr;
+    QLabel *m_sLabel1 = nullptr;
+    QLabel *m_sLabel6 = nullptr;
+    LoginPanel *m_loginPanel = nullptr;
+    CredentialsPanel *m_credentialsPanel = nullptr;
+    TopicCatalog *m_catalog = nullptr;
+    AboutPanel *m_aboutPanel = nullptr;
+    DonationPanel *m_donationPanel = nullptr;
+};
+
+} // namespace vorkast

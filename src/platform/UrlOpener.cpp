@@ -1,0 +1,12 @@
+#include "UrlOpener.h"
+
+#include <QDesktopServices>
+
+namespace vorkast {
+
+bool DesktopUrlOpener::open(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+} // namespace vorkast

@@ -1,0 +1,94 @@
+// Start-up and the full results list on large databases.
+#include "Bench.h"
+#include "BenchData.h"
+
+#include "data/Connection.h"
+#include "data/Query.h"
+
+#include <QString>
+
+#include <sqlite3.h>
+
+#include <stdexcept>
+
+using namespace vorkast;
+using namespace vorkast::bench;
+
+namespace {
+
+// Reads every row of a statement, each listed text column as a QString, as a grid needs them.
+qint64 rawSelect(const QString &path, const char *sql, int skipColumn = -1)
+{
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+        throw std::runtime_error("open failed");
+    sqlite3_stmt *stmt = nullptr;
+    sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+    std::vector<std::vector<QString>> rows;
+    const int n = sqlite3_column_count(stmt);
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        std::vector<QString> row(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            if (i == skipColumn)
+                continue;
+            const void *text = sqlite3_column_text16(stmt, i);
+            row[static_cast<size_t>(i)] = QString::fromUtf16(static_cast<const char16_t *>(text),
+                                                              sqlite3_column_bytes16(stmt, i) / 2);
+        }
+        rows.push_back(std::move(row));
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return static_cast<qint64>(rows.size());
+}
+
+Register startup("startup", [](const QString &dir) {
+    Result r;
+    r.oursMs = bestOf(5, [&] {
+        Connection results(DatabaseKind::Results), tests(DatabaseKind::Tests);
+        results.open(resultsPath(dir));
+        tests.open(testsPath(dir));
+        Query temy(tests, QStringLiteral("ADOtemy"), QStringLiteral("select * from temy"),
+                   {QStringLiteral("tema"), QStringLiteral("klass"), QStringLiteral("index"), QStringLiteral("predmet"),
+                    QStringLiteral("vopr")});
+        temy.open();
+        temy.first();
+        int count = 0;
+        while (!temy.eof()) {
+            ++count;
+            temy.next();
+        }
+        temy.close();
+        if (count != kTopics)
+            throw std::runtime_error("wrong topic count");
+    });
+    r.rawMs = bestOf(5, [&] {
+        sqlite3 *results = nullptr;
+        sqlite3_open_v2(resultsPath(dir).toUtf8().constData(), &results, SQLITE_OPEN_READWRITE, nullptr);
+        if (rawSelect(testsPath(dir), "select * from temy") != kTopics)
+            throw std::runtime_error("wrong topic count");
+        sqlite3_close(results);
+    });
+    return r;
+});
+
+Register resultsList("results_list", [](const QString &dir) {
+    Connection results(DatabaseKind::Results);
+    results.open(resultsPath(dir));
+    Query adores(results, QStringLiteral("adores"), QStringLiteral("select * from result"), {QStringLiteral("FI")});
+    Result r;
+    r.oursMs = bestOf(3, [&] {
+        adores.replaceStatement({QStringLiteral("select * from result"), QStringLiteral("order by FI")});
+        if (adores.recordCount() != kResults)
+            throw std::runtime_error("wrong result count");
+    });
+    adores.close();
+    r.rawMs = bestOf(3, [&] {
+        // The "results" column (8) is the report, which a list does not show.
+        if (rawSelect(resultsPath(dir), "select * from result order by FI", 8) != kResults)
+            throw std::runtime_error("wrong result count");
+    });
+    return r;
+});
+
+} // namespace

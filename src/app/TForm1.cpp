@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -195,7 +196,29 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 void TForm1::N2Click()
 {
+    // Shown modally without blocking: the rest runs when the window closes.
+    connect(m_form4, &TForm4::closed, this, &TForm1::N2Closed, Qt::UniqueConnection);
+    m_form4->setWindowModality(Qt::ApplicationModal);
     m_form4->show();
+    m_form4->raise();
+    m_form4->activateWindow();
+}
+
+void TForm1::N2Closed()
+{
+    m_context.guard([this] {
+        m_form4->selectionScreen()->setVisible(true);
+        m_form4->nameEdit()->clear();
+        Query &topics = m_context.ADOtemy;
+        topics.setActive(false);
+        topics.close();
+        topics.clearSql();
+        const QStringList classes = readLinesFile(m_context.paths.workFile(QStringLiteral("klass.rfg")));
+        QComboBox *classChooser = m_form4->classChooser();
+        classChooser->clear();
+        classChooser->addItems(classes);
+        classChooser->setCurrentIndex(-1);
+    });
 }
 
 void TForm1::N5Click()

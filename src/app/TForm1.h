@@ -36,6 +36,8 @@ public:
 
     // Menu commands.
     void N2Click();
+    // The testing window was closed: the selection screen is prepared for the next pupil.
+    void N2Closed();
     void N5Click();
     void N7Click();
     void N8Click();

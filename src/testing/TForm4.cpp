@@ -28,14 +28,14 @@ namespace vorkast {
 
 namespace {
 
-const QString kStyle = QStringLiteral(R"(
-QFrame#rzPanel2, QFrame#sPanel1 { background: #e8eef6; }
-QFrame#rzPanel1 { background: #c9d7ea; border: 1px solid #7f97b8; border-radius: 6px; }
-QLabel#RzLabel6 { color: #1f3a63; }
-QTextEdit { background: white; border: 1px solid #9fb3cf; border-radius: 3px; }
-QTextEdit#RxRichEdit6 { border: 1px solid #7f97b8; }
-QTableView { background: white; selection-background-color: #3d6fb4; selection-color: white; }
-)");
+// Panel colours; a palette keeps the fonts that children inherit (a style sheet would not).
+void paint(QWidget *w, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette p = w->palette();
+    p.setColor(role, colour);
+    w->setPalette(p);
+}
+
 
 // The row of the chosen topic among the listed topics, preferring the current row; -1 if none.
 int findTopicRow(const Query &topics, const QString &title)
@@ -69,7 +69,6 @@ TForm4::TForm4(AppContext &context, QWidget *parent)
     base.setPixelSize(19);
     setFont(base);
     setFixedSize(1002, 668);
-    setStyleSheet(kStyle);
 
     buildTestScreen();
     buildResultPanel();
@@ -77,6 +76,10 @@ TForm4::TForm4(AppContext &context, QWidget *parent)
     buildSelectionScreen();
     setAnsweringEnabled(false);
     m_rzbutton2->setEnabled(false);
+    for (QWidget *panel : {static_cast<QWidget *>(m_rzPanel2), static_cast<QWidget *>(m_sPanel1)})
+        paint(panel, QPalette::Window, QColor(0xe8, 0xee, 0xf6));
+    paint(m_rzPanel1, QPalette::Window, QColor(0xc9, 0xd7, 0xea));
+    paint(findChild<QLabel *>(QStringLiteral("RzLabel6")), QPalette::WindowText, QColor(0x1f, 0x3a, 0x63));
 
     connect(m_rzComboBox4, &QComboBox::activated, this, [this] { run([this] { RzComboBox4Change(); }); });
     connect(m_rzComboBox1, &QComboBox::activated, this, [this] { run([this] { RzComboBox1Change(); }); });

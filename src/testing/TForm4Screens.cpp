@@ -83,6 +83,7 @@ void TForm4::buildSelectionScreen()
     m_rzComboBox4 = addChooser(m_rzPanel2, "rzComboBox4");
     m_rzComboBox4->setPlaceholderText(QStringLiteral("Выбрать класс"));
     m_rzComboBox1 = addChooser(m_rzPanel2, "rzComboBox1");
+    m_rzComboBox1->setPlaceholderText(QStringLiteral("Выбрать предмет"));
     m_rzComboBox3 = addChooser(m_rzPanel2, "rzComboBox3");
     m_rzComboBox3->addItems({QStringLiteral("Тестирование"), QStringLiteral("Входной контроль"),
                              QStringLiteral("Промежуточный контроль"), QStringLiteral("Итоговый контроль")});
@@ -101,8 +102,9 @@ void TForm4::buildSelectionScreen()
     m_sDBGrid1->horizontalHeader()->resizeSection(1, 60);
     m_sDBGrid1->verticalHeader()->hide();
     m_sDBGrid1->setShowGrid(true);
-    m_sDBGrid1->setWordWrap(false);
-    m_sDBGrid1->setTextElideMode(Qt::ElideRight);
+    // Long titles wrap onto a taller row instead of being cut.
+    m_sDBGrid1->setWordWrap(true);
+    connect(m_topicModel, &QAbstractItemModel::modelReset, m_sDBGrid1, &QTableView::resizeRowsToContents);
     m_sDBGrid1->viewport()->installEventFilter(this);
 
     m_rzbutton3 = new QPushButton(QStringLiteral("Начать тестирование"), m_rzPanel2);
@@ -143,8 +145,8 @@ void TForm4::buildSelectionScreen()
 
     auto *body = new QHBoxLayout;
     body->setSpacing(40);
-    body->addLayout(left, 2);
-    body->addLayout(right, 3);
+    body->addLayout(left, 4);
+    body->addLayout(right, 7);
 
     auto *bottom = new QHBoxLayout;
     bottom->addStretch();
@@ -158,7 +160,6 @@ void TForm4::buildSelectionScreen()
     layout->addLayout(body, 1);
     layout->addSpacing(8);
     layout->addLayout(bottom);
-    layout->setContentsMargins(40, 8, 8, 24);
     body->setContentsMargins(0, 0, 32, 0);
 }
 

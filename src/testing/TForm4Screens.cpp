@@ -64,6 +64,7 @@ void TForm4::buildSelectionScreen()
     m_rzPanel2->setObjectName(QStringLiteral("rzPanel2"));
     m_rzPanel2->setGeometry(rect());
     m_rzPanel2->setAutoFillBackground(true);
+    m_rzPanel2->setFrameShape(QFrame::Box);  // the window has no border of its own
 
     auto *heading = addLabel(m_rzPanel2, "RzLabel6", QStringLiteral("Выбор теста"));
     heading->setFont(pixelFont(font(), 30, true));
@@ -111,7 +112,6 @@ void TForm4::buildSelectionScreen()
     m_rzbutton3->setObjectName(QStringLiteral("rzbutton3"));
     m_rzbutton3->setFont(pixelFont(font(), 22, true));
     m_rzbutton3->setMinimumSize(320, 52);
-    m_rzbutton3->setDefault(true);
 
     // Heading row with the exit picture in the top right corner.
     auto *top = new QHBoxLayout;
@@ -183,6 +183,7 @@ void TForm4::buildTestScreen()
     m_sPanel1->setObjectName(QStringLiteral("sPanel1"));
     m_sPanel1->setGeometry(rect());
     m_sPanel1->setAutoFillBackground(true);
+    m_sPanel1->setFrameShape(QFrame::Box);
 
     m_boxes[0] = addRichBox("RxRichEdit1", 16, 7, 963, 120);
     m_boxes[1] = addRichBox("RxRichEdit2", 40, 129, 939, 122);

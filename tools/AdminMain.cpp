@@ -6,6 +6,7 @@
 #include "data/DataError.h"
 #include "data/DatabaseFile.h"
 #include "platform/DefaultLists.h"
+#include "platform/PasswordHash.h"
 #include "platform/TextFile.h"
 #include "richtext/RtfWriter.h"
 
@@ -41,7 +42,7 @@ void addAdmin(Connection &results, const QString &login, const QString &password
     QSqlQuery q(results.database());
     q.prepare(QStringLiteral("INSERT INTO pass (name, parol) VALUES (?, ?)"));
     q.addBindValue(login);
-    q.addBindValue(password);
+    q.addBindValue(PasswordHash::make(password));  // only a salted hash is stored
     exec(q);
 }
 

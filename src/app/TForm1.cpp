@@ -1,8 +1,12 @@
 #include "TForm1.h"
 
 #include "CredentialsPanel.h"
+#include "DatabaseSettings.h"
 #include "LoginPanel.h"
+#include "Look.h"
+#include "SiteFetch.h"
 #include "SitePanels.h"
+#include "SiteWidgets.h"
 #include "TopicCatalog.h"
 
 #include "authoring/TForm3.h"
@@ -18,9 +22,18 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
+
+// Resources of a static library are registered by hand (outside any namespace).
+static void initArtResources()
+{
+    Q_INIT_RESOURCE(art);
+}
 
 namespace vorkast {
 
@@ -34,8 +47,19 @@ TForm1::TForm1(AppContext &context, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vorkast. ") + context.siteUrl);
+    initArtResources();
+    buildLook();
     buildMenu();
     buildSurface();
+}
+
+void TForm1::buildLook()
+{
+    setFont(tahomaFont(9));
+    setStyleSheet(mainStyleSheet());
+    // A fixed single border with the system menu, minimize and close only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
 void TForm1::setWindows(TForm2 *form2, TForm3 *form3, TForm4 *form4)
@@ -73,26 +97,34 @@ void TForm1::buildMenu()
     QMenu *n1 = topLevel("N1", QStringLiteral("Тестирование"));
     on(addItem(n1, "N2", QStringLiteral("Начать"), true), &TForm1::N2Click);
 
+    // A click on a top-level item runs its handler as its submenu opens.
+    auto onOpen = [this](QMenu *menu, void (TForm1::*handler)()) {
+        connect(menu, &QMenu::aboutToShow, this, [this, handler] { m_context.guard([&] { (this->*handler)(); }); });
+    };
+
     QMenu *n6 = topLevel("N6", QStringLiteral("Результаты"));
+    onOpen(n6, &TForm1::N6Click);
     on(addItem(n6, "N7", QStringLiteral("Смотреть"), false), &TForm1::N7Click);
 
     QMenu *n4 = topLevel("N4", QStringLiteral("Редактирование тестов"));
+    onOpen(n4, &TForm1::N4Click);
     on(addItem(n4, "N5", QStringLiteral("Новый"), false), &TForm1::N5Click);
     addItem(n4, "N10", QStringLiteral("Удаление"), false);
     addItem(n4, "N15", QStringLiteral("Редактирование"), false);
 
     QMenu *n11 = topLevel("N11", QStringLiteral("Настройки"));
-    addItem(n11, "N12", QStringLiteral("Найти базу данных resultaty.tsb"), false);
-    addItem(n11, "testymdb1", QStringLiteral("Найти базу данных testy.tsb"), false);
-    addItem(n11, "N13", QStringLiteral("Настроить  пароль"), true);
+    onOpen(n11, &TForm1::N11Click);
+    on(addItem(n11, "N12", QStringLiteral("Найти базу данных resultaty.tsb"), false), &TForm1::N12Click);
+    on(addItem(n11, "testymdb1", QStringLiteral("Найти базу данных testy.tsb"), false), &TForm1::testymdb1Click);
+    on(addItem(n11, "N13", QStringLiteral("Настроить  пароль"), true), &TForm1::N13Click);
     on(addItem(n11, "N14", QStringLiteral("Создать список предметов"), true), &TForm1::N14Click);
     on(addItem(n11, "N8", QStringLiteral("Создать список классов"), true), &TForm1::N8Click);
 
     QMenu *n3 = topLevel("N3", QStringLiteral("Справка"));
-    addItem(n3, "N9", QStringLiteral("О программе..."), true);
-    addItem(n3, "N16", QStringLiteral("Кол-во тестов на сайте"), true);
-    addItem(n3, "N17", QStringLiteral("Последняя версия на сайте"), true);
-    addItem(n3, "N18", QStringLiteral("Помощь автору"), true);
+    on(addItem(n3, "N9", QStringLiteral("О программе..."), true), &TForm1::N9Click);
+    on(addItem(n3, "N16", QStringLiteral("Кол-во тестов на сайте"), true), &TForm1::N16Click);
+    on(addItem(n3, "N17", QStringLiteral("Последняя версия на сайте"), true), &TForm1::N17Click);
+    on(addItem(n3, "N18", QStringLiteral("Помощь автору"), true), &TForm1::N18Click);
 }
 
 void TForm1::buildSurface()
@@ -110,12 +142,24 @@ void TForm1::buildSurface()
     m_sLabel1->setFont(bold);
     m_sLabel1->setGeometry(12, 520, 400, 20);
 
+    m_sLabel1->setToolTipDuration(10000);
+
     m_sLabel6 = new QLabel(QStringLiteral("Версия ") + programVersion() + QLatin1Char('.'), m_surface);
     m_sLabel6->setObjectName(QStringLiteral("sLabel6"));
-    QFont versionFont = m_sLabel6->font();
-    versionFont.setPointSize(10);
-    m_sLabel6->setFont(versionFont);
-    m_sLabel6->setGeometry(520, 520, 130, 22);
+    m_sLabel6->setFont(tahomaFont(10));
+    m_sLabel6->adjustSize();
+    m_sLabel6->move(624 - m_sLabel6->width(), 522);
+
+    // The site picture in the lower right corner under a transparent link to the site.
+    m_Image1 = new Picture(QStringLiteral("Image1"), QStringLiteral(":/art/site-logo.svg"), QSize(241, 57), m_surface);
+    m_Image1->move(664, 464);
+    connect(m_Image1, &Picture::clicked, this, &TForm1::Image1Click);
+    m_RzURLLabel2 = new LinkLabel(m_context, QStringLiteral("RzURLLabel2"), QString(), m_surface);
+    m_RzURLLabel2->setGeometry(632, 456, 282, 76);
+    m_RzURLLabel2->setToolTip(QStringLiteral(
+        "Нажмите сюда и Вы перейдете на сайт программы. Там можно скачать новые версии, обновить базы и почитать "
+        "полезную информацию о продукте."));
+    m_RzURLLabel2->setToolTipDuration(10000);
 
     m_catalog = new TopicCatalog(m_context, m_surface);
     m_catalog->move(63, 8);
@@ -125,6 +169,14 @@ void TForm1::buildSurface()
     m_credentialsPanel->move((920 - 369) / 2, (548 - 361) / 2);
     m_aboutPanel = new AboutPanel(m_context, m_surface);
     m_donationPanel = new DonationPanel(m_context, m_surface);
+    connect(m_donationPanel->image2(), &Picture::clicked, this, &TForm1::Image1Click);
+    connect(m_loginPanel, &LoginPanel::loginAccepted, this, &TForm1::enableAfterLogin);
+
+    // Not resizable; placed in the middle of the desktop.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TForm1::FormCreate()
@@ -239,6 +291,73 @@ void TForm1::N14Click()
 void TForm1::N8Click()
 {
     writeLinesFile(m_context.paths.workFile(QStringLiteral("klass.rfg")), m_context.classList);
+}
+
+void TForm1::enableAfterLogin()
+{
+    for (const char *item : {"N7", "N5", "N10", "N12", "N15", "testymdb1", "N14"})
+        menuItem(QString::fromLatin1(item))->setEnabled(true);
+}
+
+void TForm1::N6Click()
+{
+    if (!m_context.loggedIn)
+        m_loginPanel->showPanel();
+}
+
+void TForm1::N4Click()
+{
+    if (!m_context.loggedIn)
+        m_loginPanel->showPanel();
+}
+
+void TForm1::N11Click()
+{
+    if (!m_context.loggedIn)
+        m_loginPanel->showPanel();
+}
+
+void TForm1::N12Click()
+{
+    chooseDatabaseFile(m_context, m_context.ADOConnection1, QStringLiteral("Path1"), m_RzOpenDialog1File);
+}
+
+void TForm1::testymdb1Click()
+{
+    chooseDatabaseFile(m_context, m_context.ADOConnection2, QStringLiteral("Path2"), m_RzOpenDialog1File);
+}
+
+void TForm1::N13Click()
+{
+    m_credentialsPanel->showPanel();
+}
+
+void TForm1::N9Click()
+{
+    m_aboutPanel->showPanel();
+}
+
+void TForm1::N18Click()
+{
+    m_donationPanel->showPanel();
+}
+
+void TForm1::N16Click()
+{
+    reportSiteLine(m_context, QStringLiteral("files/tests.txt"),
+                   QStringLiteral("В данный момент на сайте Pelmark имеется "), QStringLiteral(" вариантов тестов."));
+}
+
+void TForm1::N17Click()
+{
+    reportSiteLine(m_context, QStringLiteral("files/version.txt"),
+                   QStringLiteral("В данный момент на сайте Pelmark последняя версия программы - "),
+                   QStringLiteral(" ."));
+}
+
+void TForm1::Image1Click()
+{
+    m_RzURLLabel2->click();
 }
 
 } // namespace vorkast

@@ -12,7 +12,9 @@ class AppContext;
 class AboutPanel;
 class CredentialsPanel;
 class DonationPanel;
+class LinkLabel;
 class LoginPanel;
+class Picture;
 class TopicCatalog;
 class TForm2;
 class TForm3;
@@ -43,6 +45,22 @@ public:
     void N8Click();
     void N14Click();
 
+    // The top-level menus that ask for the login before it has happened.
+    void N4Click();
+    void N6Click();
+    void N11Click();
+    // Settings: database files and the credentials panel.
+    void N12Click();
+    void testymdb1Click();
+    void N13Click();
+    // Help: the about and donation panels and the two site queries.
+    void N9Click();
+    void N16Click();
+    void N17Click();
+    void N18Click();
+    // The corner picture: the same as a click on the site link over it.
+    void Image1Click();
+
 signals:
     // The main window is closing: the program ends.
     void closing();
@@ -53,6 +71,8 @@ protected:
 private:
     void buildMenu();
     void buildSurface();
+    void buildLook();
+    void enableAfterLogin();
     QAction *addItem(QMenu *menu, const char *name, const QString &caption, bool enabled);
 
     AppContext &m_context;
@@ -68,6 +88,9 @@ private:
     TopicCatalog *m_catalog = nullptr;
     AboutPanel *m_aboutPanel = nullptr;
     DonationPanel *m_donationPanel = nullptr;
+    Picture *m_Image1 = nullptr;
+    LinkLabel *m_RzURLLabel2 = nullptr;
+    QString m_RzOpenDialog1File;  // the database file chosen last
 };
 
 } // namespace vorkast

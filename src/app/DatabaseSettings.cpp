@@ -1,0 +1,40 @@
+#include "DatabaseSettings.h"
+
+#include "context/AppContext.h"
+#include "platform/IniFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace vorkast {
+
+void chooseDatabaseFile(AppContext &context, Connection &connection, const QString &key, QString &lastFile)
+{
+    QString start = lastFile.isEmpty() ? connection.path() : lastFile;
+    if (start.isEmpty())
+        start = context.paths.configDir;
+    const QString chosen = context.dialogs.openFile(QStringLiteral("База данных  Vorkast (*.tsb)"), start);
+    if (chosen.isEmpty())
+        return;
+    const QString path = QFileInfo(chosen).absoluteFilePath();
+    lastFile = path;
+
+    // Tried on a connection of its own first, so a wrong file leaves the working one open.
+    {
+        Connection probe(connection.kind());
+        probe.open(path);
+    }
+    connection.open(path);
+
+    const QString ini = context.paths.configFile();
+    try {
+        writeIniValue(ini, QStringLiteral("ConnectionString"), key, path);
+    } catch (const UserError &e) {
+        throw UserError(e.message()
+                        + QStringLiteral("\rБаза данных открыта, но при следующем запуске программы будет открыта "
+                                         "прежняя: путь к ней в %1 не изменён.")
+                              .arg(QDir::toNativeSeparators(ini)));
+    }
+}
+
+} // namespace vorkast

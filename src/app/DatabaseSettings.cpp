@@ -3,7 +3,6 @@
 #include "context/AppContext.h"
 #include "platform/IniFile.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace vorkast {
@@ -26,14 +25,11 @@ void chooseDatabaseFile(AppContext &context, Connection &connection, const QStri
     }
     connection.open(path);
 
-    const QString ini = context.paths.configFile();
     try {
-        writeIniValue(ini, QStringLiteral("ConnectionString"), key, path);
+        writeIniValue(context.paths.configFile(), QStringLiteral("ConnectionString"), key, path);
     } catch (const UserError &e) {
         throw UserError(e.message()
-                        + QStringLiteral("\rБаза данных открыта, но при следующем запуске программы будет открыта "
-                                         "прежняя: путь к ней в %1 не изменён.")
-                              .arg(QDir::toNativeSeparators(ini)));
+                        + QStringLiteral("\rБаза данных открыта только до закрытия программы: путь к ней не сохранён."));
     }
 }
 

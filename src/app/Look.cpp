@@ -1,7 +1,8 @@
 #include "Look.h"
 
 #include <QFontDatabase>
-#include <QFontMetrics>
+#include <QProxyStyle>
+#include <QRawFont>
 #include <QStringList>
 
 namespace vorkast {
@@ -31,10 +32,10 @@ QFont comicFont(int pixelSize, const QString &text)
     // caption is never drawn in two fonts.
     QFont neue = fontOf({QStringLiteral("Comic Neue")});
     neue.setPixelSize(pixelSize);
-    const QFontMetrics metrics(neue);
-    bool drawable = QFontDatabase::hasFamily(QStringLiteral("Comic Neue"));
+    const QRawFont raw = QRawFont::fromFont(neue);
+    bool drawable = QFontDatabase::hasFamily(QStringLiteral("Comic Neue")) && raw.isValid();
     for (const uint c : text.toUcs4())
-        drawable = drawable && metrics.inFontUcs4(c);
+        drawable = drawable && raw.supportsCharacter(c);
     if (drawable)
         families << QStringLiteral("Comic Neue");
     families << QStringLiteral("DejaVu Sans");
@@ -49,6 +50,28 @@ QFont timesFont(int pixelSize)
                          QStringLiteral("DejaVu Serif")});
     font.setPixelSize(pixelSize);
     return font;
+}
+
+namespace {
+
+// Menu pictures drawn at twice the small icon size.
+class MenuPictureStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_SmallIconSize)
+            return 32;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+} // namespace
+
+QStyle *newMenuStyle(QObject *owner)
+{
+    auto *style = new MenuPictureStyle;
+    style->setParent(owner);
+    return style;
 }
 
 QString labelText(const QString &caption)
@@ -88,6 +111,10 @@ QFrame[panel="true"] {
     border-radius: 6px;
 }
 QLabel { background: transparent; color: #0f2f4a; }
+vorkast--LinkLabel { color: #1d64b0; }
+vorkast--LinkLabel[visited="true"] { color: #6a3d9a; }
+vorkast--LinkLabel:hover { color: #e8762b; }
+vorkast--LinkLabel:focus { border: 1px dotted #1f6fb2; }
 QPushButton {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #cfe3f5);
     border: 1px solid #6fa3cf;

@@ -3,6 +3,9 @@
 #include <QFont>
 #include <QString>
 
+class QObject;
+class QStyle;
+
 namespace vorkast {
 
 // Fonts of the main window and its panels, with the Linux fonts that stand in for
@@ -14,6 +17,9 @@ QFont timesFont(int pixelSize);
 
 // The light-blue look of the main window.
 QString mainStyleSheet();
+
+// The style of the main menu's submenus (larger pictures), owned by `owner`.
+QStyle *newMenuStyle(QObject *owner);
 
 // Caption texts break lines with CR; labels want LF.
 QString labelText(const QString &caption);

@@ -50,7 +50,25 @@ TForm1::TForm1(AppContext &context, QWidget *parent)
     initArtResources();
     buildLook();
     buildMenu();
+    buildMenuPictures();
     buildSurface();
+}
+
+void TForm1::buildMenuPictures()
+{
+    const QList<std::pair<const char *, const char *>> pictures = {
+        {"N2", "start"},         {"N7", "results"},         {"N5", "new-test"},     {"N10", "delete-test"},
+        {"N15", "edit-test"},    {"N12", "results-db"},     {"testymdb1", "tests-db"}, {"N13", "password"},
+        {"N14", "subjects"},     {"N8", "classes"},         {"N9", "about"},        {"N16", "site-tests"},
+        {"N17", "site-version"}, {"N18", "donation"},
+    };
+    for (const auto &[item, picture] : pictures) {
+        if (QAction *action = menuItem(QString::fromLatin1(item)))
+            action->setIcon(QIcon(QStringLiteral(":/art/%1.svg").arg(QString::fromLatin1(picture))));
+    }
+    QStyle *menuStyle = newMenuStyle(this);
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>())
+        menu->setStyle(menuStyle);
 }
 
 void TForm1::buildLook()

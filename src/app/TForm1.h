@@ -72,6 +72,7 @@ private:
     void buildMenu();
     void buildSurface();
     void buildLook();
+    void buildMenuPictures();
     void enableAfterLogin();
     QAction *addItem(QMenu *menu, const char *name, const QString &caption, bool enabled);
 

@@ -178,6 +178,7 @@ void TForm1::buildSurface()
         "Нажмите сюда и Вы перейдете на сайт программы. Там можно скачать новые версии, обновить базы и почитать "
         "полезную информацию о продукте."));
     m_RzURLLabel2->setToolTipDuration(10000);
+    m_RzURLLabel2->setFocusPolicy(Qt::NoFocus);  // no caption to show the focus on
 
     m_catalog = new TopicCatalog(m_context, m_surface);
     m_catalog->move(63, 8);

@@ -86,14 +86,10 @@ void Connection::open(const QString &path)
         db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded)
                            + QStringLiteral("?mode=rw"));
         QString failure;
-        if (!db.open()) {
+        if (!db.open())
             failure = db.lastError().text();
-        } else {
-            QSqlQuery q(db);
-            // Any statement on a file that is not SQLite fails here ("file is not a database").
-            if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
-                failure = q.lastError().text();
-        }
+        // The tables are checked before anything is written, so a refused file stays as it was
+        // (on a file that is not SQLite this fails with "file is not a database").
         if (failure.isEmpty()) {
             try {
                 const QString missing = missingTable(db, m_kind);
@@ -103,6 +99,11 @@ void Connection::open(const QString &path)
             } catch (const DataError &e) {
                 failure = e.message();
             }
+        }
+        if (failure.isEmpty()) {
+            QSqlQuery q(db);
+            if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
+                failure = q.lastError().text();
         }
         if (!failure.isEmpty()) {
             db.close();

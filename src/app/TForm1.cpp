@@ -300,6 +300,8 @@ void TForm1::N5Click()
 void TForm1::N7Click()
 {
     m_form2->show();
+    m_form2->raise();
+    m_form2->activateWindow();
 }
 
 void TForm1::N14Click()

@@ -1,0 +1,93 @@
+// The results list: showing, the filters, sorting by a title and deleting.
+#include "TForm2.h"
+
+#include "context/AppContext.h"
+#include "data/SqlText.h"
+#include "platform/TextFile.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace vorkast {
+
+namespace {
+
+// Every result ordered by FI; the name order ignores letter case as the rest of the program does.
+const QStringList kAll{QStringLiteral("select * from result"), QStringLiteral("order by FI") + noCase()};
+
+} // namespace
+
+QString TForm2::calendarDate() const
+{
+    return sMonthCalendar1->selectedDate().toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+void TForm2::FormShow()
+{
+    const QStringList classes = readLinesFile(m_context.paths.workFile(QStringLiteral("klass.rfg")));
+    rzComboBox1->clear();
+    rzComboBox1->addItems(classes);
+    rzComboBox1->setCurrentIndex(-1);
+    m_context.adores.replaceStatement(kAll);
+}
+
+// Data holds only digits and dots, which case folding leaves alone, so the plain comparison
+// finds the same rows as a case-insensitive one and can use the index on Data.
+void TForm2::sMonthCalendar1Change()
+{
+    m_context.adores.replaceStatement({QStringLiteral("select * from result where Data = :data")},
+                                      {{QStringLiteral("data"), calendarDate()}});
+}
+
+void TForm2::rzComboBox1Change()
+{
+    m_context.adores.replaceStatement({QStringLiteral("select * from result where Klass = :klass") + noCase()},
+                                      {{QStringLiteral("klass"), rzComboBox1->currentText()}});
+}
+
+void TForm2::rzEdit1Click()
+{
+    rzEdit1->clear();
+}
+
+void TForm2::rzEdit1Change()
+{
+    m_context.adores.replaceStatement({QStringLiteral("select * from result"),
+                                       QStringLiteral("where Test LIKE :topic") + likeEscape(),
+                                       QStringLiteral("order by FI") + noCase()},
+                                      {{QStringLiteral("topic"), likePrefix(rzEdit1->text())}});
+}
+
+void TForm2::sBitBtn5Click()
+{
+    m_context.adores.replaceStatement(
+        {QStringLiteral("select * from result where Klass = :klass") + noCase() + QStringLiteral(" and Data = :data")},
+        {{QStringLiteral("klass"), rzComboBox1->currentText()}, {QStringLiteral("data"), calendarDate()}});
+}
+
+void TForm2::sBitBtn7Click()
+{
+    sBitBtn5Click();
+}
+
+void TForm2::sBitBtn2Click()
+{
+    m_context.adores.replaceStatement(kAll);
+}
+
+void TForm2::sBitBtn3Click()
+{
+    Query &results = m_context.adores;
+    if (results.key() > 0)
+        results.remove();
+}
+
+void TForm2::DBGridEh1TitleClick(const QString &field)
+{
+    Query &results = m_context.adores;
+    const QString ascending = QLatin1Char('[') + field + QStringLiteral("] ASC");
+    results.setSort(results.sort() == ascending ? QLatin1Char('[') + field + QStringLiteral("] DESC") : ascending);
+}
+
+} // namespace vorkast

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vorkast::test {
+
+class AppFixture;
+
+// One finished test as the testing window stores it: the report in UTF-8 with CR LF,
+// Data "dd.mm.yyyy", vremya "hh:mm:ss", prav "7 из 10", proc a rounded integer.
+struct ResultRowData {
+    QString fi = QStringLiteral("Иванов Иван");
+    QString klass = QStringLiteral("7");
+    QString test = QStringLiteral("Дроби");
+    QString predmet = QStringLiteral("Математика");
+    QString data = QStringLiteral("05.03.2014");
+    QString vremya = QStringLiteral("10:15:00");
+    QString kind = QStringLiteral("Тестирование");
+    int correct = 7;
+    int questions = 10;
+    bool galka = false;
+};
+
+// The report text of a result: header, one line per question (correct ones first), totals.
+QString resultReport(const ResultRowData &row);
+// The grade of a percentage on the five-point scale.
+int resultGrade(double percent);
+// Appends the row to the fixture's results database; returns its index.
+qint64 addResult(AppFixture &fx, const ResultRowData &row);
+
+} // namespace vorkast::test

@@ -580,10 +580,40 @@ void Query::setSort(const QString &spec)
     const qint64 currentKey = key();
     std::vector<int> order(m_rows.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int r = compareCells(m_rows[static_cast<size_t>(a)][c], m_rows[static_cast<size_t>(b)][c]);
-        return descending ? r > 0 : r < 0;
+    // Texts are case-folded once, not at every comparison, into one compact array:
+    // the same order as compareCells, many times faster on a large result.
+    const auto &rows = m_rows;
+    const bool allText = std::all_of(rows.begin(), rows.end(), [c](const QVector<QVariant> &row) {
+        return row[c].typeId() == QMetaType::QString || row[c].isNull();
     });
+    if (allText) {
+        struct Key {
+            QString folded;
+            QString text;
+            bool null;
+        };
+        std::vector<Key> keys(rows.size());
+        for (size_t i = 0; i < rows.size(); ++i) {
+            const QVariant &v = rows[i][c];
+            keys[i].null = v.isNull();
+            keys[i].text = keys[i].null ? QString() : v.toString();
+            keys[i].folded = keys[i].text.toCaseFolded();
+        }
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            const Key &x = keys[static_cast<size_t>(a)], &y = keys[static_cast<size_t>(b)];
+            int r = 0;
+            if (x.null || y.null)
+                r = x.null == y.null ? 0 : (x.null ? -1 : 1);
+            else if ((r = x.folded.compare(y.folded)) == 0)
+                r = x.text.compare(y.text);
+            return descending ? r > 0 : r < 0;
+        });
+    } else {
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            const int r = compareCells(m_rows[static_cast<size_t>(a)][c], m_rows[static_cast<size_t>(b)][c]);
+            return descending ? r > 0 : r < 0;
+        });
+    }
     std::vector<QVector<QVariant>> sorted;
     sorted.reserve(m_rows.size());
     int newCurrent = m_current;

@@ -7,6 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <numeric>
@@ -53,6 +54,21 @@ int compareCells(const QVariant &a, const QVariant &b)
         return c != 0 ? c : s.compare(t, Qt::CaseSensitive);
     }
     return a.toString().compare(b.toString(), Qt::CaseInsensitive);
+}
+
+// Freeing a large result takes longer than reading a filter's rows, so it is freed on a worker
+// thread; its texts are implicitly shared with atomic counts, so that is safe.
+void discardRows(std::vector<QVector<QVariant>> &rows)
+{
+    constexpr size_t kLarge = 5000;
+    if (rows.size() < kLarge) {
+        rows.clear();
+        return;
+    }
+    // Owned by the task alone, so the last reference never drops on this thread.
+    auto *doomed = new std::vector<QVector<QVariant>>(std::move(rows));
+    rows = {};
+    QThreadPool::globalInstance()->start([doomed] { delete doomed; });
 }
 
 QString queryError(const QSqlQuery &q)
@@ -201,8 +217,7 @@ void Query::close()
         return;
     emit aboutToReset();
     m_state = State::Inactive;
-    m_rows.clear();
-    m_rows.shrink_to_fit();
+    discardRows(m_rows);
     m_current = -1;
     m_bof = m_eof = true;
     m_sort.clear();

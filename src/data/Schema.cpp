@@ -35,6 +35,7 @@ QStringList resultsStatements()
         QStringLiteral("CREATE INDEX result_data ON result (Data)"),
         QStringLiteral("CREATE INDEX result_klass ON result (Klass)"),
         QStringLiteral("CREATE INDEX result_fi ON result (FI)"),
+        QStringLiteral("CREATE INDEX result_test ON result (Test)"),
         QStringLiteral("CREATE TABLE pass (name TEXT, parol TEXT, \"index\" INTEGER PRIMARY KEY AUTOINCREMENT)"),
     };
 }

@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QProcess>
 
 #include <sys/resource.h>
@@ -68,7 +68,7 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);  // measures of windows need widgets
     const QStringList args = QCoreApplication::arguments();
     const QString command = args.value(1);
     if (command == QLatin1String("generate") && args.size() == 3) {

@@ -40,10 +40,14 @@ void TForm2::sMonthCalendar1Change()
                                       {{QStringLiteral("data"), calendarDate()}});
 }
 
+// The class texts that match without regard to case are found in the index on Klass, and
+// their rows through it: a case-insensitive comparison alone would read the whole table.
 void TForm2::rzComboBox1Change()
 {
-    m_context.adores.replaceStatement({QStringLiteral("select * from result where Klass = :klass") + noCase()},
-                                      {{QStringLiteral("klass"), rzComboBox1->currentText()}});
+    m_context.adores.replaceStatement(
+        {QStringLiteral("select * from result where Klass in (select Klass from result where Klass = :klass")
+         + noCase() + QLatin1Char(')')},
+        {{QStringLiteral("klass"), rzComboBox1->currentText()}});
 }
 
 void TForm2::rzEdit1Click()
@@ -51,10 +55,12 @@ void TForm2::rzEdit1Click()
     rzEdit1->clear();
 }
 
+// The topics are matched in the index on Test, which is far smaller than the table.
 void TForm2::rzEdit1Change()
 {
     m_context.adores.replaceStatement({QStringLiteral("select * from result"),
-                                       QStringLiteral("where Test LIKE :topic") + likeEscape(),
+                                       QStringLiteral("where \"index\" in (select \"index\" from result where Test LIKE :topic")
+                                           + likeEscape() + QLatin1Char(')'),
                                        QStringLiteral("order by FI") + noCase()},
                                       {{QStringLiteral("topic"), likePrefix(rzEdit1->text())}});
 }

@@ -334,6 +334,17 @@ private slots:
         QCOMPARE(w.adores().sort(), QStringLiteral("[Klass] ASC"));
         QCOMPARE(w.column(1), QStringList({"10", "5", "7", "7", "7", "7а"}));
 
+        // Names in any letter case, a missing topic first.
+        w.clickTitle("ФИ");
+        QCOMPARE(w.column(), kAllByName);
+        w.clickTitle("ФИ");
+        QStringList byNameDescending = kAllByName;
+        std::reverse(byNameDescending.begin(), byNameDescending.end());
+        QCOMPARE(w.column(), byNameDescending);
+        w.clickTitle("Тема");
+        QCOMPARE(w.column(2).first(), QString());
+        QCOMPARE(w.column(2).mid(3, 2), QStringList({"Алгебра: дроби", "алгоритмы"}));
+
         w.click("sBitBtn2");
         QCOMPARE(w.adores().sort(), QString());
         QCOMPARE(titles->sortIndicatorSection(), -1);

@@ -18,8 +18,9 @@ void CheckBoxDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
 
     QStyleOptionViewItem box = option;
-    const QRect indicator = style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &box, cell.widget);
-    box.rect = QRect(QPoint(0, 0), indicator.size());
+    const int w = style->pixelMetric(QStyle::PM_IndicatorWidth, &box, cell.widget);
+    const int h = style->pixelMetric(QStyle::PM_IndicatorHeight, &box, cell.widget);
+    box.rect = QRect(0, 0, w, h);
     box.rect.moveCenter(option.rect.center());
     box.state = (box.state & ~(QStyle::State_On | QStyle::State_Off))
         | (state == Qt::Checked ? QStyle::State_On : QStyle::State_Off);

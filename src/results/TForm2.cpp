@@ -21,6 +21,9 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QScreen>
+#include <QHash>
+#include <QLocale>
 
 #include <algorithm>
 #include <numeric>
@@ -101,8 +104,12 @@ TForm2::TForm2(AppContext &context, QWidget *parent)
     setWindowTitle(QStringLiteral("Результаты"));
     buildControls();
     connectHandlers();
+    // Room for every column's title and values beside the right-hand column, within the screen.
     const QSize hint = sizeHint();
-    resize(std::max(905, hint.width()), std::max(592, hint.height()));
+    QSize size(std::max(905, hint.width() + 620), std::max(592, hint.height()));
+    if (const QScreen *screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(40, 60)).expandedTo(minimumSize());
+    resize(size);
 }
 
 void TForm2::buildControls()
@@ -160,6 +167,8 @@ QWidget *TForm2::buildRightColumn()
 
     sMonthCalendar1 = new QCalendarWidget(column);
     sMonthCalendar1->setObjectName(QStringLiteral("sMonthCalendar1"));
+    sMonthCalendar1->setLocale(QLocale(QLocale::Russian, QLocale::Russia));
+    sMonthCalendar1->setFirstDayOfWeek(Qt::Monday);
     sMonthCalendar1->setSelectedDate(QDate::currentDate());
     sMonthCalendar1->setGridVisible(false);
     sMonthCalendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
@@ -287,10 +296,17 @@ void TForm2::fitGridColumns()
 {
     QHeaderView *titles = DBGridEh1->horizontalHeader();
     const QVector<GridColumn> &columns = m_model->columns();
+    // No column narrower than its title or the widest value its format allows.
+    static const QHash<QString, QString> widest{{QStringLiteral("Klass"), QStringLiteral("11")},
+                                                {QStringLiteral("Data"), QStringLiteral("00.00.0000")},
+                                                {QStringLiteral("vremya"), QStringLiteral("00:00:00")},
+                                                {QStringLiteral("prav"), QStringLiteral("10 из 10")}};
+    const QFontMetrics metrics = DBGridEh1->fontMetrics();
     QVector<int> design, minimum;
     for (int i = 0; i < columns.size(); ++i) {
         design << columns[i].width;
-        minimum << std::max(titles->sectionSizeHint(i), columns[i].checkBox ? 24 : 30);
+        minimum << std::max({titles->sectionSizeHint(i), metrics.horizontalAdvance(widest.value(columns[i].field)) + 14,
+                             columns[i].checkBox ? 24 : 40});
     }
     const QVector<int> widths = fill(design, minimum, DBGridEh1->viewport()->width());
     for (int i = 0; i < widths.size(); ++i)

@@ -5,6 +5,7 @@
 #include "app/TForm1.h"
 #include "results/TForm2.h"
 #include "richtext/RtfReader.h"
+#include "testing/ResultRow.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -289,8 +290,9 @@ private slots:
     {
         Window w;
         seedList(w.fx);
-        ResultRowData today = row("Новиков Ник", "7", "Дроби", QDate::currentDate().toString("dd.MM.yyyy"));
-        today.vremya = QTime::currentTime().toString("hh:mm:ss");
+        const QDateTime now = QDateTime::currentDateTime();
+        ResultRowData today = row("Новиков Ник", "7", "Дроби", resultDateText(now));
+        today.vremya = resultTimeText(now);
         addResult(w.fx, today);
         w.start();
         w.open();

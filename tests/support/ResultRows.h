@@ -7,8 +7,8 @@ namespace vorkast::test {
 
 class AppFixture;
 
-// One finished test as the testing window stores it: the report in UTF-8 with CR LF,
-// Data "dd.mm.yyyy", vremya "hh:mm:ss", prav "7 из 10", proc a rounded integer.
+// One finished test, stored by the testing window's own code (report, grade, per cent,
+// "7 из 10"); Data and vremya are given as "dd.mm.yyyy" and "hh:mm:ss".
 struct ResultRowData {
     QString fi = QStringLiteral("Иванов Иван");
     QString klass = QStringLiteral("7");
@@ -22,7 +22,8 @@ struct ResultRowData {
     bool galka = false;
 };
 
-// The report text of a result: header, one line per question (correct ones first), totals.
+// The stored report text of a result (CR LF line ends): header, one line per question
+// (the correct ones first), totals.
 QString resultReport(const ResultRowData &row);
 // The grade of a percentage on the five-point scale.
 int resultGrade(double percent);

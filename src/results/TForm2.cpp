@@ -10,23 +10,22 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QShowEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QScreen>
-#include <QHash>
-#include <QLocale>
 
 #include <algorithm>
-#include <numeric>
 
 namespace vorkast {
 

@@ -10,7 +10,11 @@ namespace vorkast::bench {
 struct Result {
     double oursMs = 0;
     double rawMs = 0;
+    long peakMb = 0;  // the process's peak when our part ended; 0: the peak at the end
 };
+
+// The process's peak resident memory so far, in MB.
+long peakMegabytes();
 
 // A measure runs in a process of its own (so its peak memory is its own) over the
 // databases that `generate` made in `dir`.

@@ -29,14 +29,14 @@ std::map<std::string, GenerateFn> &generators()
     return g;
 }
 
+} // namespace
+
 long peakMegabytes()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024;
 }
-
-} // namespace
 
 Register::Register(const char *name, MeasureFn measure)
 {
@@ -106,7 +106,7 @@ int main(int argc, char *argv[])
         try {
             const Result r = it->second(args.at(3));
             std::printf("%s ours=%.1fms raw=%.1fms ratio=%.2f peak=%ldMB\n", it->first.c_str(), r.oursMs, r.rawMs,
-                        r.rawMs > 0 ? r.oursMs / r.rawMs : 0.0, peakMegabytes());
+                        r.rawMs > 0 ? r.oursMs / r.rawMs : 0.0, r.peakMb > 0 ? r.peakMb : peakMegabytes());
         } catch (const std::exception &e) {
             std::fprintf(stderr, "%s: %s\n", it->first.c_str(), e.what());
             return 1;

@@ -62,6 +62,7 @@ Register startup("startup", [](const QString &dir) {
         if (count != kTopics)
             throw std::runtime_error("wrong topic count");
     });
+    r.peakMb = peakMegabytes();
     r.rawMs = bestOf(5, [&] {
         sqlite3 *results = nullptr;
         sqlite3_open_v2(resultsPath(dir).toUtf8().constData(), &results, SQLITE_OPEN_READWRITE, nullptr);
@@ -82,6 +83,7 @@ Register resultsList("results_list", [](const QString &dir) {
         if (adores.recordCount() != kResults)
             throw std::runtime_error("wrong result count");
     });
+    r.peakMb = peakMegabytes();
     adores.close();
     r.rawMs = bestOf(3, [&] {
         // The "results" column (8) is the report, which a list does not show.

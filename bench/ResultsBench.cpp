@@ -125,6 +125,7 @@ Register show("results_window_show", [](const QString &dir) {
         w.show();
         w.check(kResults);
     });
+    r.peakMb = peakMegabytes();
     r.rawMs = bestOf(3, [&] {
         if (rawRows(resultsPath(dir), QStringLiteral("SELECT ") + kListColumns + QStringLiteral(" FROM result ORDER BY FI"))
             != kResults)
@@ -142,6 +143,7 @@ Register sort("results_window_sort", [](const QString &dir) {
         w.form.DBGridEh1TitleClick(QStringLiteral("Data"));
         QApplication::processEvents();
     });
+    r.peakMb = peakMegabytes();
     std::vector<QString> texts;
     const int data = w.context.adores.columnIndex(QStringLiteral("Data"));
     for (int i = 0; i < w.context.adores.recordCount(); ++i)
@@ -177,6 +179,7 @@ Result filter(const QString &dir, const std::function<void(ResultsWindow &)> &ap
         r.oursMs = std::min(r.oursMs, t.nsecsElapsed() / 1e6);
         w.check(expected);
     }
+    r.peakMb = peakMegabytes();
     r.rawMs = bestOf(5, [&] {
         rawRows(resultsPath(dir), QStringLiteral("SELECT ") + kListColumns + QStringLiteral(" FROM result ") + rawWhere);
     });
@@ -240,6 +243,7 @@ Register exportAll("results_export", [](const QString &dir) {
             throw std::runtime_error("no workbook written");
         QFile::remove(w.opener.opened.toLocalFile());
     });
+    r.peakMb = peakMegabytes();
 
     Query &q = w.context.adores;
     std::vector<std::array<std::string, 8>> rows;

@@ -104,6 +104,9 @@ void Connection::open(const QString &path)
             QSqlQuery q(db);
             if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
                 failure = q.lastError().text();
+            // A page cache large enough for a school's whole results table keeps repeated
+            // filters in memory instead of reading the file again (taken only as pages are read).
+            q.exec(QStringLiteral("PRAGMA cache_size=-65536"));
         }
         if (!failure.isEmpty()) {
             db.close();

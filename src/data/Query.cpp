@@ -7,10 +7,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QThreadPool>
 
 #include <algorithm>
-#include <numeric>
 
 namespace vorkast {
 
@@ -36,39 +34,6 @@ bool isNumber(const QVariant &v)
     default:
         return false;
     }
-}
-
-// Text order without regard to case (so "10" and "11" come before "2"); numbers by value.
-int compareCells(const QVariant &a, const QVariant &b)
-{
-    if (a.isNull() || b.isNull())
-        return a.isNull() == b.isNull() ? 0 : (a.isNull() ? -1 : 1);
-    if (isNumber(a) && isNumber(b)) {
-        const double x = a.toDouble(), y = b.toDouble();
-        return x < y ? -1 : (x > y ? 1 : 0);
-    }
-    if (a.typeId() == QMetaType::QString && b.typeId() == QMetaType::QString) {
-        const auto &s = *static_cast<const QString *>(a.constData());
-        const auto &t = *static_cast<const QString *>(b.constData());
-        const int c = s.compare(t, Qt::CaseInsensitive);
-        return c != 0 ? c : s.compare(t, Qt::CaseSensitive);
-    }
-    return a.toString().compare(b.toString(), Qt::CaseInsensitive);
-}
-
-// Freeing a large result takes longer than reading a filter's rows, so it is freed on a worker
-// thread; its texts are implicitly shared with atomic counts, so that is safe.
-void discardRows(std::vector<QVector<QVariant>> &rows)
-{
-    constexpr size_t kLarge = 5000;
-    if (rows.size() < kLarge) {
-        rows.clear();
-        return;
-    }
-    // Owned by the task alone, so the last reference never drops on this thread.
-    auto *doomed = new std::vector<QVector<QVariant>>(std::move(rows));
-    rows = {};
-    QThreadPool::globalInstance()->start([doomed] { delete doomed; });
 }
 
 QString queryError(const QSqlQuery &q)
@@ -191,22 +156,23 @@ void Query::open()
     m_keyColumn = m_columns.indexOf(kKey);
 
     emit aboutToReset();
-    m_rows.clear();
     const int n = static_cast<int>(m_columns.size());
+    m_store.reset(n);
+    m_order.clear();
     while (q.next()) {
-        QVector<QVariant> row(n);
+        const int row = m_store.appendRow();
         for (int i = 0; i < n; ++i) {
             if (!m_lazy[i])
-                row[i] = q.value(i);
+                m_store.set(row, i, q.value(i));
         }
-        m_rows.push_back(std::move(row));
+        m_order.push_back(row);
     }
     m_state = State::Browse;
     m_sort.clear();
     m_blobKey = -1;
-    m_current = m_rows.empty() ? -1 : 0;
+    m_current = m_order.empty() ? -1 : 0;
     m_bof = true;
-    m_eof = m_rows.empty();
+    m_eof = m_order.empty();
     emit reset();
     emit currentChanged(m_current);
 }
@@ -217,7 +183,8 @@ void Query::close()
         return;
     emit aboutToReset();
     m_state = State::Inactive;
-    discardRows(m_rows);
+    m_store.clear();
+    std::vector<int>().swap(m_order);
     m_current = -1;
     m_bof = m_eof = true;
     m_sort.clear();
@@ -258,18 +225,18 @@ void Query::first()
 {
     requireActive();
     checkBrowse();
-    setCurrent(m_rows.empty() ? -1 : 0);
+    setCurrent(m_order.empty() ? -1 : 0);
     m_bof = true;
-    m_eof = m_rows.empty();
+    m_eof = m_order.empty();
 }
 
 void Query::last()
 {
     requireActive();
     checkBrowse();
-    setCurrent(static_cast<int>(m_rows.size()) - 1);
+    setCurrent(recordCount() - 1);
     m_eof = true;
-    m_bof = m_rows.empty();
+    m_bof = m_order.empty();
 }
 
 void Query::next()
@@ -338,12 +305,12 @@ QVariant Query::cell(int row, int column) const
         return {};
     if (m_state != State::Browse && row == m_current && m_modified.value(column))
         return m_buffer[column];
-    return m_rows[static_cast<size_t>(row)][column];
+    return m_store.get(storageRow(row), column);
 }
 
 QVariant Query::loadBlob(int row, int column) const
 {
-    const qint64 k = m_rows[static_cast<size_t>(row)][m_keyColumn].toLongLong();
+    const qint64 k = m_store.integer(storageRow(row), m_keyColumn);
     if (k == m_blobKey && column == m_blobColumn)
         return m_blobValue;
     QSqlQuery q(m_connection.database());
@@ -369,7 +336,7 @@ QVariant Query::value(const QString &name) const
         return m_buffer[c];
     if (m_lazy[c])
         return loadBlob(m_current, c);
-    return m_rows[static_cast<size_t>(m_current)][c];
+    return m_store.get(storageRow(m_current), c);
 }
 
 QString Query::text(const QString &name) const
@@ -419,7 +386,7 @@ qint64 Query::key() const
 {
     if (!isActive() || m_current < 0 || m_keyColumn < 0 || m_state == State::Insert)
         return 0;
-    return m_rows[static_cast<size_t>(m_current)][m_keyColumn].toLongLong();
+    return m_store.integer(storageRow(m_current), m_keyColumn);
 }
 
 void Query::insert()
@@ -441,7 +408,9 @@ void Query::edit()
     checkBrowse();
     if (m_table.isEmpty())
         throw DataError(QStringLiteral("%1: этот набор данных нельзя изменять.").arg(objectName()));
-    m_buffer = m_rows[static_cast<size_t>(m_current)];
+    m_buffer = QVector<QVariant>(m_columns.size());
+    for (int i = 0; i < m_columns.size(); ++i)
+        m_buffer[i] = m_store.get(storageRow(m_current), i);
     m_modified = QVector<bool>(m_columns.size(), false);
     m_state = State::Edit;
 }
@@ -457,7 +426,8 @@ void Query::setValue(const QString &name, const QVariant &value)
     m_modified[c] = true;
 }
 
-QVector<QVariant> Query::readRow(qint64 key) const
+// Reads a row just added (with its defaults) into the store, blobs left to be read on demand.
+void Query::readRowInto(qint64 key, int row)
 {
     QStringList selected;
     for (int i = 0; i < m_columns.size(); ++i)
@@ -467,12 +437,12 @@ QVector<QVariant> Query::readRow(qint64 key) const
     q.addBindValue(key);
     if (!q.exec())
         throw DataError(queryError(q));
-    QVector<QVariant> row(m_columns.size());
     if (q.next()) {
         for (int i = 0; i < m_columns.size(); ++i)
-            row[i] = q.value(i);
+            m_store.set(row, i, q.value(i));
+    } else if (m_keyColumn >= 0) {
+        m_store.set(row, m_keyColumn, key);
     }
-    return row;
 }
 
 void Query::post()
@@ -500,9 +470,10 @@ void Query::post()
         if (!q.exec())
             throw DataError(queryError(q));
         const qint64 newKey = q.lastInsertId().toLongLong();
-        QVector<QVariant> row = readRow(newKey);
+        const int row = m_store.appendRow();
+        readRowInto(newKey, row);
         emit aboutToReset();
-        m_rows.push_back(std::move(row));
+        m_order.push_back(row);
         m_state = State::Browse;
         m_bof = m_eof = false;
         m_current = recordCount() - 1;
@@ -521,10 +492,10 @@ void Query::post()
         q.addBindValue(k);
         if (!q.exec())
             throw DataError(queryError(q));
-        auto &row = m_rows[static_cast<size_t>(m_current)];
+        const int row = storageRow(m_current);
         for (int i = 0; i < m_columns.size(); ++i) {
             if (m_modified[i] && !m_lazy[i])
-                row[i] = m_buffer[i];
+                m_store.set(row, i, m_buffer[i]);
         }
         if (k == m_blobKey)
             m_blobKey = -1;
@@ -561,9 +532,9 @@ void Query::remove()
     if (!q.exec())
         throw DataError(queryError(q));
     emit aboutToReset();
-    m_rows.erase(m_rows.begin() + m_current);
+    m_order.erase(m_order.begin() + m_current);
     m_blobKey = -1;
-    if (m_rows.empty()) {
+    if (m_order.empty()) {
         m_current = -1;
         m_bof = m_eof = true;
     } else {
@@ -591,55 +562,29 @@ void Query::setSort(const QString &spec)
     const int c = requireColumn(match.captured(1));
     const bool descending = match.captured(2).compare(QLatin1String("DESC"), Qt::CaseInsensitive) == 0;
 
-    emit aboutToReset();
-    const qint64 currentKey = key();
-    std::vector<int> order(m_rows.size());
-    std::iota(order.begin(), order.end(), 0);
-    // Texts are case-folded once, not at every comparison, into one compact array:
-    // the same order as compareCells, many times faster on a large result.
-    const auto &rows = m_rows;
-    const bool allText = std::all_of(rows.begin(), rows.end(), [c](const QVector<QVariant> &row) {
-        return row[c].typeId() == QMetaType::QString || row[c].isNull();
-    });
-    if (allText) {
-        struct Key {
-            QString folded;
-            QString text;
-            bool null;
-        };
-        std::vector<Key> keys(rows.size());
-        for (size_t i = 0; i < rows.size(); ++i) {
-            const QVariant &v = rows[i][c];
-            keys[i].null = v.isNull();
-            keys[i].text = keys[i].null ? QString() : v.toString();
-            keys[i].folded = keys[i].text.toCaseFolded();
-        }
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            const Key &x = keys[static_cast<size_t>(a)], &y = keys[static_cast<size_t>(b)];
-            int r = 0;
-            if (x.null || y.null)
-                r = x.null == y.null ? 0 : (x.null ? -1 : 1);
-            else if ((r = x.folded.compare(y.folded)) == 0)
-                r = x.text.compare(y.text);
-            return descending ? r > 0 : r < 0;
-        });
-    } else {
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            const int r = compareCells(m_rows[static_cast<size_t>(a)][c], m_rows[static_cast<size_t>(b)][c]);
-            return descending ? r > 0 : r < 0;
-        });
-    }
-    std::vector<QVector<QVariant>> sorted;
-    sorted.reserve(m_rows.size());
-    int newCurrent = m_current;
-    for (size_t i = 0; i < order.size(); ++i) {
-        sorted.push_back(std::move(m_rows[static_cast<size_t>(order[i])]));
-        if (m_keyColumn >= 0 && sorted.back()[m_keyColumn].toLongLong() == currentKey && currentKey != 0)
-            newCurrent = static_cast<int>(i);
-    }
-    m_rows = std::move(sorted);
+    sortOrder(c, descending);
     m_sort = trimmed;
-    m_current = newCurrent;
+}
+
+void Query::orderRows(const QString &field)
+{
+    requireActive();
+    checkBrowse();
+    sortOrder(requireColumn(field), false);
+}
+
+// Reorders the shown rows in place; the current row stays on its record.
+void Query::sortOrder(int column, bool descending)
+{
+    emit aboutToReset();
+    const int currentStorageRow = m_current >= 0 ? storageRow(m_current) : -1;
+    m_store.prepareCompare(column);
+    std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) {
+        const int r = m_store.compare(a, b, column);
+        return descending ? r > 0 : r < 0;
+    });
+    if (currentStorageRow >= 0)
+        m_current = static_cast<int>(std::find(m_order.begin(), m_order.end(), currentStorageRow) - m_order.begin());
     emit reset();
     emit currentChanged(m_current);
 }

@@ -2,6 +2,18 @@
 
 namespace vorkast {
 
+bool isCaseless(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.isLetter() || c.isSurrogate() || c.toCaseFolded() != c || c.toUpper() != c || c.toLower() != c)
+            return false;
+        // Signs such as circled letters and Roman numerals have cases too.
+        if (c.category() == QChar::Symbol_Other || c.category() == QChar::Number_Letter)
+            return false;
+    }
+    return true;
+}
+
 QString likeLiteral(const QString &text)
 {
     QString out;

@@ -16,6 +16,10 @@ inline QString likeEscape()
     return QStringLiteral(" ESCAPE '\\'");
 }
 
+// True when no other text equals `text` without regard to case (digits, dots, blanks...),
+// so a plain comparison, which can use an index, finds the same rows.
+bool isCaseless(const QString &text);
+
 // A LIKE pattern that matches `text` itself only ('%', '_' and '\' taken literally).
 QString likeLiteral(const QString &text);
 

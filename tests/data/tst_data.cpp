@@ -205,6 +205,25 @@ private slots:
         QCOMPARE(titles(q), QStringList{"Дроби 5_%"});
     }
 
+    void caselessTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("caseless");
+        QTest::newRow("digits") << "11" << true;
+        QTest::newRow("date") << "05.03.2014" << true;
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("cyrillic letter") << "7А" << false;
+        QTest::newRow("latin letter") << "7b" << false;
+        QTest::newRow("roman numeral sign") << "\u2163" << false;
+        QTest::newRow("circled letter") << "\u24B6" << false;
+    }
+    void caselessTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, caseless);
+        QCOMPARE(isCaseless(text), caseless);
+    }
+
     void fieldConversions()
     {
         fx->addTopic(QStringLiteral("x"), QStringLiteral("5"), QStringLiteral("s"), QStringLiteral("abc"));

@@ -1,0 +1,139 @@
+#include "RtfDocumentBuilder.h"
+
+#include <QImage>
+#include <QTextDocument>
+#include <QTextImageFormat>
+#include <QUrl>
+
+#include <atomic>
+
+namespace vorkast::rtf::detail {
+
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+bool isHighSurrogate(char16_t c)
+{
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+
+bool isLowSurrogate(char16_t c)
+{
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// Image resource names are unique in the process, so images never clash between documents.
+QString nextImageName()
+{
+    static std::atomic<quint64> counter{0};
+    return QStringLiteral("rtfimage:%1").arg(++counter);
+}
+
+} // namespace
+
+DocumentBuilder::DocumentBuilder(QTextDocument &document)
+    : m_document(document), m_cursor(&document)
+{
+}
+
+void DocumentBuilder::setCharFormat(const QTextCharFormat &format)
+{
+    if (format == m_format)
+        return;
+    flushText();
+    m_format = format;
+}
+
+void DocumentBuilder::appendChar(char16_t c)
+{
+    if (m_highSurrogate) {
+        if (isLowSurrogate(c)) {
+            m_text += QChar(m_highSurrogate);
+            m_text += QChar(c);
+            m_highSurrogate = 0;
+            return;
+        }
+        m_text += QChar(kReplacement);
+        m_highSurrogate = 0;
+    }
+    if (isHighSurrogate(c))
+        m_highSurrogate = c;
+    else
+        m_text += QChar(isLowSurrogate(c) ? kReplacement : c);
+}
+
+void DocumentBuilder::appendLatin1(std::string_view text)
+{
+    if (m_highSurrogate) {
+        m_text += QChar(kReplacement);
+        m_highSurrogate = 0;
+    }
+    m_text += QLatin1StringView(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void DocumentBuilder::appendText(QStringView text)
+{
+    for (const QChar c : text)
+        appendChar(c.unicode());
+}
+
+void DocumentBuilder::flushText()
+{
+    if (m_highSurrogate) {
+        m_text += QChar(kReplacement);
+        m_highSurrogate = 0;
+    }
+    if (m_text.isEmpty())
+        return;
+    openPendingParagraph();
+    m_cursor.insertText(m_text, m_format);
+    m_text.clear();
+    m_blockEmpty = false;
+}
+
+void DocumentBuilder::openPendingParagraph()
+{
+    if (!m_paragraphPending)
+        return;
+    m_cursor.insertBlock(QTextBlockFormat(), m_format);
+    m_paragraphPending = false;
+    m_blockEmpty = true;
+}
+
+void DocumentBuilder::endParagraph(const QTextBlockFormat &format)
+{
+    flushText();
+    openPendingParagraph();
+    m_cursor.setBlockFormat(format);
+    // An empty paragraph keeps the size of its mark, so empty lines keep their height.
+    if (m_blockEmpty)
+        m_cursor.setBlockCharFormat(m_format);
+    m_paragraphPending = true;
+}
+
+void DocumentBuilder::insertImage(const QImage &image, double width, double height)
+{
+    flushText();
+    openPendingParagraph();
+    const QString name = nextImageName();
+    m_document.addResource(QTextDocument::ImageResource, QUrl(name), image);
+    QTextImageFormat format;
+    format.setName(name);
+    format.setWidth(width);
+    format.setHeight(height);
+    m_cursor.insertImage(format);
+    m_blockEmpty = false;
+}
+
+void DocumentBuilder::finish(const QTextBlockFormat &format)
+{
+    flushText();
+    if (m_paragraphPending)
+        return;
+    m_cursor.setBlockFormat(format);
+    if (m_blockEmpty)
+        m_cursor.setBlockCharFormat(m_format);
+}
+
+} // namespace vorkast::rtf::detail

@@ -1,0 +1,126 @@
+#include "RtfPicture.h"
+
+#include "RtfFormats.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QtEndian>
+
+#include <algorithm>
+#include <array>
+
+namespace vorkast::rtf::detail {
+
+namespace {
+
+constexpr double kMaxDisplayPixels = 16000;
+constexpr int kImageAllocationLimitMb = 256;
+
+constexpr std::array<signed char, 256> makeHexTable()
+{
+    std::array<signed char, 256> t{};
+    for (auto &v : t)
+        v = -1;
+    for (int i = 0; i < 10; ++i)
+        t[static_cast<size_t>('0' + i)] = static_cast<signed char>(i);
+    for (int i = 0; i < 6; ++i) {
+        t[static_cast<size_t>('a' + i)] = static_cast<signed char>(10 + i);
+        t[static_cast<size_t>('A' + i)] = static_cast<signed char>(10 + i);
+    }
+    return t;
+}
+
+constexpr auto kHex = makeHexTable();
+
+QImage readImage(const QByteArray &data, const char *format)
+{
+    QByteArray copy = data;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setAllocationLimit(kImageAllocationLimitMb);
+    QImage image;
+    if (!reader.read(&image))
+        return {};
+    return image;
+}
+
+// A device-independent bitmap is a BMP file without its 14-byte file header.
+QImage readDib(const QByteArray &dib)
+{
+    if (dib.size() < 40)
+        return {};
+    const quint32 headerSize = qFromLittleEndian<quint32>(dib.constData());
+    const quint16 bitCount = qFromLittleEndian<quint16>(dib.constData() + 14);
+    const quint32 colorsUsed = dib.size() >= 36 ? qFromLittleEndian<quint32>(dib.constData() + 32) : 0;
+    if (headerSize < 12 || headerSize > static_cast<quint32>(dib.size()))
+        return {};
+    quint32 paletteEntries = colorsUsed;
+    if (paletteEntries == 0 && bitCount <= 8)
+        paletteEntries = 1u << bitCount;
+    if (paletteEntries > 256)
+        return {};
+    const quint32 offset = 14 + headerSize + paletteEntries * 4;
+    QByteArray bmp("BM");
+    bmp.resize(14);
+    qToLittleEndian<quint32>(static_cast<quint32>(14 + dib.size()), bmp.data() + 2);
+    qToLittleEndian<quint32>(0, bmp.data() + 6);
+    qToLittleEndian<quint32>(offset, bmp.data() + 10);
+    bmp += dib;
+    return readImage(bmp, "BMP");
+}
+
+} // namespace
+
+void Picture::addHex(std::string_view text)
+{
+    for (const char ch : text) {
+        const int v = kHex[static_cast<unsigned char>(ch)];
+        if (v < 0)
+            continue;
+        if (m_highNibble < 0) {
+            m_highNibble = v;
+        } else {
+            m_data.append(static_cast<char>(m_highNibble * 16 + v));
+            m_highNibble = -1;
+        }
+    }
+}
+
+void Picture::addBinary(std::string_view bytes)
+{
+    m_data.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QImage Picture::decode() const
+{
+    if (m_data.isEmpty())
+        return {};
+    switch (m_kind) {
+    case PictureKind::Png: return readImage(m_data, "PNG");
+    case PictureKind::Jpeg: return readImage(m_data, "JPEG");
+    case PictureKind::Dib: return readDib(m_data);
+    case PictureKind::Unknown:
+        // No kind given: show it only when the data is plainly a PNG or JPEG file.
+        if (m_data.startsWith("\x89PNG"))
+            return readImage(m_data, "PNG");
+        if (m_data.startsWith("\xFF\xD8\xFF"))
+            return readImage(m_data, "JPEG");
+        return {};
+    case PictureKind::Other: return {};
+    }
+    return {};
+}
+
+QSizeF Picture::displaySize(const QImage &image) const
+{
+    // \picw/\pich are pixels for some writers and hundredths of a millimetre for others, so
+    // without a goal size the image's own size is the safer base.
+    const double baseW = m_goalW > 0 ? m_goalW / kTwipsPerPixel : image.width();
+    const double baseH = m_goalH > 0 ? m_goalH / kTwipsPerPixel : image.height();
+    const double sx = m_scaleX > 0 ? m_scaleX / 100.0 : 1.0;
+    const double sy = m_scaleY > 0 ? m_scaleY / 100.0 : 1.0;
+    return {std::clamp(baseW * sx, 1.0, kMaxDisplayPixels), std::clamp(baseH * sy, 1.0, kMaxDisplayPixels)};
+}
+
+} // namespace vorkast::rtf::detail

@@ -80,10 +80,8 @@ ByteDecoder::~ByteDecoder() = default;
 
 void ByteDecoder::decode(unsigned char byte, QString &out)
 {
-    if (m_full) {
-        out += QChar(m_full[byte]);
-    } else if (m_high) {
-        out += byte < 0x80 ? QChar(byte) : QChar(m_high[byte - 0x80]);
+    if (singleByte()) {
+        out += QChar(map(byte));
     } else {
         const char c = static_cast<char>(byte);
         out += (*m_decoder)(QByteArrayView(&c, 1));

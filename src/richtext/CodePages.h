@@ -28,6 +28,13 @@ public:
     int codePage() const { return m_codePage; }
     // True when bytes below 0x80 are plain ASCII, so text can skip the decoder.
     bool asciiCompatible() const { return m_asciiCompatible; }
+    // True when every byte stands for one character on its own (our tables).
+    bool singleByte() const { return m_decoder == nullptr; }
+    // The character of `byte` on a single-byte page.
+    char16_t map(unsigned char byte) const
+    {
+        return m_full ? m_full[byte] : (byte < 0x80 ? char16_t(byte) : m_high[byte - 0x80]);
+    }
     // Appends the characters that `byte` completes (none while a multi-byte sequence is open).
     void decode(unsigned char byte, QString &out);
 

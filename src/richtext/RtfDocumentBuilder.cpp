@@ -35,41 +35,50 @@ QString nextImageName()
 DocumentBuilder::DocumentBuilder(QTextDocument &document)
     : m_document(document), m_cursor(&document)
 {
+    // In one edit block the cursor does not lay out each paragraph to place itself after every
+    // insertion, and the document is laid out once at the end.
+    m_cursor.beginEditBlock();
+}
+
+DocumentBuilder::~DocumentBuilder()
+{
+    if (m_editing)
+        m_cursor.endEditBlock();
 }
 
 void DocumentBuilder::setCharFormat(const QTextCharFormat &format)
 {
-    if (format == m_format)
-        return;
     flushText();
     m_format = format;
 }
 
-void DocumentBuilder::appendChar(char16_t c)
+void DocumentBuilder::appendSurrogate(char16_t c)
 {
     if (m_highSurrogate) {
         if (isLowSurrogate(c)) {
-            m_text += QChar(m_highSurrogate);
-            m_text += QChar(c);
+            m_text.push_back(m_highSurrogate);
+            m_text.push_back(c);
             m_highSurrogate = 0;
             return;
         }
-        m_text += QChar(kReplacement);
+        m_text.push_back(kReplacement);
         m_highSurrogate = 0;
     }
     if (isHighSurrogate(c))
         m_highSurrogate = c;
+    else if (isLowSurrogate(c))
+        m_text.push_back(kReplacement);
     else
-        m_text += QChar(isLowSurrogate(c) ? kReplacement : c);
+        m_text.push_back(c);
 }
 
 void DocumentBuilder::appendLatin1(std::string_view text)
 {
     if (m_highSurrogate) {
-        m_text += QChar(kReplacement);
+        m_text.push_back(kReplacement);
         m_highSurrogate = 0;
     }
-    m_text += QLatin1StringView(text.data(), static_cast<qsizetype>(text.size()));
+    m_text.append(text.begin(), text.end());
 }
 
 void DocumentBuilder::appendText(QStringView text)
@@ -81,13 +90,13 @@ void DocumentBuilder::appendText(QStringView text)
 void DocumentBuilder::flushText()
 {
     if (m_highSurrogate) {
-        m_text += QChar(kReplacement);
+        m_text.push_back(kReplacement);
         m_highSurrogate = 0;
     }
-    if (m_text.isEmpty())
+    if (m_text.empty())
         return;
     openPendingParagraph();
-    m_cursor.insertText(m_text, m_format);
+    m_cursor.insertText(QString::fromUtf16(m_text.data(), static_cast<qsizetype>(m_text.size())), m_format);
     m_text.clear();
     m_blockEmpty = false;
 }
@@ -129,11 +138,13 @@ void DocumentBuilder::insertImage(const QImage &image, double width, double heig
 void DocumentBuilder::finish(const QTextBlockFormat &format)
 {
     flushText();
-    if (m_paragraphPending)
-        return;
-    m_cursor.setBlockFormat(format);
-    if (m_blockEmpty)
-        m_cursor.setBlockCharFormat(m_format);
+    if (!m_paragraphPending) {
+        m_cursor.setBlockFormat(format);
+        if (m_blockEmpty)
+            m_cursor.setBlockCharFormat(m_format);
+    }
+    m_cursor.endEditBlock();
+    m_editing = false;
 }
 
 } // namespace vorkast::rtf::detail

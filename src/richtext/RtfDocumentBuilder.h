@@ -5,6 +5,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
+#include <string>
 #include <string_view>
 
 class QImage;
@@ -18,34 +19,45 @@ namespace vorkast::rtf::detail {
 class DocumentBuilder {
 public:
     explicit DocumentBuilder(QTextDocument &document);
+    ~DocumentBuilder();
+    DocumentBuilder(const DocumentBuilder &) = delete;
+    DocumentBuilder &operator=(const DocumentBuilder &) = delete;
 
-    // Format of the text appended from now on.
+    // Format of the text appended from now on (the caller sets it only when it changes).
     void setCharFormat(const QTextCharFormat &format);
     const QTextCharFormat &charFormat() const { return m_format; }
 
-    void appendChar(char16_t c);
+    void appendChar(char16_t c)
+    {
+        if (m_highSurrogate || (c >= 0xD800 && c <= 0xDFFF))
+            appendSurrogate(c);
+        else
+            m_text.push_back(c);
+    }
     void appendLatin1(std::string_view text);
     void appendText(QStringView text);
 
     // Ends the current paragraph with `format`.
     void endParagraph(const QTextBlockFormat &format);
     // True while nothing was added since the last paragraph mark.
-    bool paragraphEmpty() const { return m_paragraphPending || (m_blockEmpty && m_text.isEmpty() && !m_highSurrogate); }
+    bool paragraphEmpty() const { return m_paragraphPending || (m_blockEmpty && m_text.empty() && !m_highSurrogate); }
     void insertImage(const QImage &image, double width, double height);
     // Ends the document; `format` applies to a last paragraph that had no paragraph mark.
     void finish(const QTextBlockFormat &format);
 
 private:
+    void appendSurrogate(char16_t c);
     void flushText();
     void openPendingParagraph();
 
     QTextDocument &m_document;
     QTextCursor m_cursor;
     QTextCharFormat m_format;
-    QString m_text;
+    std::u16string m_text;
     char16_t m_highSurrogate = 0;
     bool m_paragraphPending = false;
     bool m_blockEmpty = true;
+    bool m_editing = true;
 };
 
 } // namespace vorkast::rtf::detail

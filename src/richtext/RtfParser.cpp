@@ -16,6 +16,7 @@ constexpr int kMaxUnicodeSkip = 16;
 constexpr int kMaxLength = 1'000'000;   // twips, about 17 metres
 constexpr int kMaxHalfPoints = 3276;
 constexpr size_t kMaxStyleWords = 256;
+constexpr size_t kFormatCacheSize = 16;
 constexpr int kMaxStyleDepth = 8;
 
 // Shown where a picture cannot be: kinds we do not draw (metafiles) or damaged data.
@@ -91,13 +92,18 @@ void Parser::run()
             }
             handleSymbol(token.symbol);
             break;
-        case TokenKind::HexByte:
+        case TokenKind::HexBytes: {
+            // Each escaped byte counts as one fallback character of a \u.
+            std::string_view bytes = token.text;
             if (m_pendingSkip > 0) {
-                --m_pendingSkip;
-                break;
+                const size_t n = std::min(bytes.size(), static_cast<size_t>(m_pendingSkip));
+                m_pendingSkip -= static_cast<int>(n);
+                bytes.remove_prefix(n);
             }
-            handleByte(token.byte);
+            if (!bytes.empty())
+                handleHexBytes(bytes);
             break;
+        }
         case TokenKind::Text: {
             std::string_view text = token.text;
             if (m_pendingSkip > 0) {
@@ -495,10 +501,36 @@ void Parser::handleByte(unsigned char byte)
         emitChar(u'\t');
         return;
     }
+    ByteDecoder &decoder = currentDecoder();
+    if (decoder.singleByte()) {
+        emitChar(decoder.map(byte));
+        return;
+    }
     QString decoded;
-    currentDecoder().decode(byte, decoded);
+    decoder.decode(byte, decoded);
     for (const QChar c : decoded)
         emitChar(c.unicode());
+}
+
+void Parser::handleHexBytes(std::string_view bytes)
+{
+    if (top().destination == Destination::Text && !top().chars.hidden) {
+        ByteDecoder &decoder = currentDecoder();
+        if (decoder.singleByte()) {
+            ensureCharFormat();
+            for (const char ch : bytes) {
+                const char16_t c = decoder.map(static_cast<unsigned char>(ch));
+                // Ordinary characters go straight in; the rest (tabs, controls) take the full path.
+                if (c >= 0x20 && c != 0x7F && c < 0x2029)
+                    m_builder.appendChar(c);
+                else
+                    emitChar(c);
+            }
+            return;
+        }
+    }
+    for (const char ch : bytes)
+        handleByte(static_cast<unsigned char>(ch));
 }
 
 void Parser::handleUnicode(int value)
@@ -575,9 +607,22 @@ void Parser::ensureCharFormat()
     const CharState &chars = top().chars;
     if (m_formatValid && chars == m_formatChars)
         return;
+    if (!m_formatValid)
+        m_formatCache.clear();
     m_formatChars = chars;
     m_formatValid = true;
-    m_builder.setCharFormat(toCharFormat(chars, m_defaultFont, m_fonts, m_colors));
+    // Documents switch between a few formats; building each only once saves most of the work.
+    for (const auto &[state, format] : m_formatCache) {
+        if (state == chars) {
+            m_builder.setCharFormat(format);
+            return;
+        }
+    }
+    const QTextCharFormat format = toCharFormat(chars, m_defaultFont, m_fonts, m_colors);
+    if (m_formatCache.size() >= kFormatCacheSize)
+        m_formatCache.erase(m_formatCache.begin());
+    m_formatCache.emplace_back(chars, format);
+    m_builder.setCharFormat(format);
 }
 
 ByteDecoder &Parser::currentDecoder()

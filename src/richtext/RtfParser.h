@@ -9,8 +9,11 @@
 
 #include <QColor>
 #include <QTextBlockFormat>
+#include <QTextCharFormat>
 
 #include <optional>
+#include <string>
+#include <utility>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -40,6 +43,7 @@ private:
     void handleSymbol(char symbol);
     void handleText(std::string_view text);
     void handleByte(unsigned char byte);
+    void handleHexBytes(std::string_view bytes);
     void handleUnicode(int value);
 
     // One character of the current destination.
@@ -98,7 +102,8 @@ private:
     size_t m_pictureDepth = 0;
 
     CharState m_formatChars;
-    bool m_formatValid = false;
+    bool m_formatValid = false;   // false after the tables changed: formats must be built anew
+    std::vector<std::pair<CharState, QTextCharFormat>> m_formatCache;
     ParaState m_blockPara;
     QTextBlockFormat m_blockFormat;
 };

@@ -1,5 +1,6 @@
 #include "RtfPicture.h"
 
+#include "HexDigits.h"
 #include "RtfFormats.h"
 
 #include <QBuffer>
@@ -7,7 +8,6 @@
 #include <QtEndian>
 
 #include <algorithm>
-#include <array>
 
 namespace vorkast::rtf::detail {
 
@@ -15,22 +15,6 @@ namespace {
 
 constexpr double kMaxDisplayPixels = 16000;
 constexpr int kImageAllocationLimitMb = 256;
-
-constexpr std::array<signed char, 256> makeHexTable()
-{
-    std::array<signed char, 256> t{};
-    for (auto &v : t)
-        v = -1;
-    for (int i = 0; i < 10; ++i)
-        t[static_cast<size_t>('0' + i)] = static_cast<signed char>(i);
-    for (int i = 0; i < 6; ++i) {
-        t[static_cast<size_t>('a' + i)] = static_cast<signed char>(10 + i);
-        t[static_cast<size_t>('A' + i)] = static_cast<signed char>(10 + i);
-    }
-    return t;
-}
-
-constexpr auto kHex = makeHexTable();
 
 QImage readImage(const QByteArray &data, const char *format)
 {
@@ -75,7 +59,7 @@ QImage readDib(const QByteArray &dib)
 void Picture::addHex(std::string_view text)
 {
     for (const char ch : text) {
-        const int v = kHex[static_cast<unsigned char>(ch)];
+        const int v = hexDigitValue(static_cast<unsigned char>(ch));
         if (v < 0)
             continue;
         if (m_highNibble < 0) {

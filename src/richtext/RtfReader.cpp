@@ -41,7 +41,7 @@ QString decodePlainText(const QByteArray &data)
         const char16_t u = c.unicode();
         if (u == '\r')
             clean += QLatin1Char('\n');
-        else if (u >= 0x20 || u == '\n' || u == '\t')
+        else if ((u >= 0x20 && u != 0x7F) || u == '\n' || u == '\t')
             clean += (u == 0xFFFC || u == 0xFDD0 || u == 0xFDD1) ? QChar(0xFFFD) : c;
     }
     return clean;

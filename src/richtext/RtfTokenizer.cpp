@@ -1,5 +1,7 @@
 #include "RtfTokenizer.h"
 
+#include "HexDigits.h"
+
 namespace vorkast::rtf::detail {
 
 namespace {
@@ -19,13 +21,7 @@ bool isDigit(unsigned char c)
 
 int hexValue(unsigned char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    return hexDigitValue(c);
 }
 
 // Bytes that end a run of text.
@@ -103,20 +99,19 @@ Token Tokenizer::next()
             }
             ++m_pos;
             if (n == '\'') {
-                int value = 0;
-                int digits = 0;
-                while (digits < 2 && m_pos < m_data.size()) {
-                    const int h = hexValue(static_cast<unsigned char>(m_data[m_pos]));
-                    if (h < 0)
-                        break;
-                    value = value * 16 + h;
-                    ++digits;
-                    ++m_pos;
-                }
-                if (digits == 0)
+                const int first = readHexByte();
+                if (first < 0)
                     continue;   // "\'" without hex digits carries nothing
-                token.kind = TokenKind::HexByte;
-                token.byte = static_cast<unsigned char>(value);
+                // Consecutive escapes (text in a legacy code page) come as one token.
+                m_hexBytes.assign(1, static_cast<char>(first));
+                while (m_pos + 3 < m_data.size() && m_data[m_pos] == '\\' && m_data[m_pos + 1] == '\''
+                       && hexValue(static_cast<unsigned char>(m_data[m_pos + 2])) >= 0
+                       && hexValue(static_cast<unsigned char>(m_data[m_pos + 3])) >= 0) {
+                    m_pos += 2;
+                    m_hexBytes += static_cast<char>(readHexByte());
+                }
+                token.kind = TokenKind::HexBytes;
+                token.text = m_hexBytes;
                 return token;
             }
             token.kind = TokenKind::Symbol;
@@ -134,6 +129,21 @@ Token Tokenizer::next()
         }
     }
     return token;
+}
+
+int Tokenizer::readHexByte()
+{
+    int value = 0;
+    int digits = 0;
+    while (digits < 2 && m_pos < m_data.size()) {
+        const int h = hexValue(static_cast<unsigned char>(m_data[m_pos]));
+        if (h < 0)
+            break;
+        value = value * 16 + h;
+        ++digits;
+        ++m_pos;
+    }
+    return digits == 0 ? -1 : value;
 }
 
 std::string_view Tokenizer::takeBinary(long long count)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace vorkast::rtf::detail {
@@ -11,17 +12,16 @@ enum class TokenKind : std::uint8_t {
     GroupEnd,
     Word,      // control word: name, optional parameter
     Symbol,    // control symbol: one non-letter after the backslash
-    HexByte,   // \'xx
+    HexBytes,  // a run of \'xx escapes, decoded: their bytes in `text`
     Text,      // a run of plain bytes (line ends and NULs are dropped by the tokenizer)
 };
 
 struct Token {
     TokenKind kind = TokenKind::End;
-    std::string_view text;   // Word: its name; Text: the bytes
+    std::string_view text;   // Word: its name; Text, HexBytes: the bytes
     bool hasParam = false;
     int param = 0;
     char symbol = 0;         // Symbol: the character after the backslash ('\n' for a backslash-newline)
-    unsigned char byte = 0;  // HexByte
 };
 
 // Splits RTF bytes into tokens. Always moves forward, so every loop over it ends.
@@ -41,8 +41,12 @@ private:
     // Reads a control word whose first letter is at m_pos into `token`.
     void readWord(Token &token);
 
+    // Reads a \'xx at m_pos (just after the backslash and quote); -1 when no hex digit follows.
+    int readHexByte();
+
     std::string_view m_data;
     std::size_t m_pos = 0;
+    std::string m_hexBytes;
 };
 
 } // namespace vorkast::rtf::detail

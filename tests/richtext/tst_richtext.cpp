@@ -3,6 +3,7 @@
 #include "richtext/RtfWriter.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLoggingCategory>
@@ -232,6 +233,7 @@ private slots:
     void malformedInputKeepsText_data();
     void malformedInputKeepsText();
     void randomBytesNeverCrash();
+    void fuzzFindingsStayFixed();
     void readReplacesContentWithoutUndoHistory();
     void textWithoutSizeKeepsTheBoxFont();
 };
@@ -486,6 +488,7 @@ void TestRichText::malformedInputKeepsText_data()
     QTest::newRow("NULs and control bytes") << QByteArray("{\\rtf1 a\0b\x01\x1f c}", 15) << QStringLiteral("ab c");
     QTest::newRow("no header") << QByteArray("{\\b bold} plain\\par next") << QStringLiteral("bold plain\nnext");
     QTest::newRow("plain UTF-8 text") << QByteArray("Просто текст\r\nвторая строка") << QStringLiteral("Просто текст\nвторая строка");
+    QTest::newRow("plain text with control characters") << QByteArray("a\x7f\x01b\tc") << QStringLiteral("ab\tc");
     QTest::newRow("plain Windows-1251 text") << QByteArray("\xcf\xf0\xee\xf1\xf2\xee\r\n\xf2\xe5\xea\xf1\xf2")
                                              << QStringLiteral("Просто\nтекст");
     QTest::newRow("destination without star at top") << QByteArray("{\\rtf1\\info abc}") << QStringLiteral("abc");
@@ -542,6 +545,21 @@ void TestRichText::randomBytesNeverCrash()
         QTextDocument again;
         rtf::read(rtf::write(doc), again);
         QCOMPARE(textOf(again), textOf(doc));
+    }
+}
+
+void TestRichText::fuzzFindingsStayFixed()
+{
+    // Inputs the fuzz target once failed on: read, write and read again keeps the text.
+    const QDir dir(QStringLiteral(VORKAST_TEST_DATA "/rtf/fuzz"));
+    const QStringList files = dir.entryList(QDir::Files);
+    QVERIFY(!files.isEmpty());
+    for (const QString &name : files) {
+        QTextDocument doc;
+        rtf::read(fixture(QStringLiteral("fuzz/") + name), doc);
+        QTextDocument again;
+        rtf::read(rtf::write(doc), again);
+        QVERIFY2(textOf(again) == textOf(doc), qPrintable(name));
     }
 }
 

@@ -488,7 +488,7 @@ void TestRichText::malformedInputKeepsText_data()
     QTest::newRow("NULs and control bytes") << QByteArray("{\\rtf1 a\0b\x01\x1f c}", 15) << QStringLiteral("ab c");
     QTest::newRow("no header") << QByteArray("{\\b bold} plain\\par next") << QStringLiteral("bold plain\nnext");
     QTest::newRow("plain UTF-8 text") << QByteArray("Просто текст\r\nвторая строка") << QStringLiteral("Просто текст\nвторая строка");
-    QTest::newRow("plain text with control characters") << QByteArray("a\x7f\x01b\tc") << QStringLiteral("ab\tc");
+    QTest::newRow("plain text with control characters") << QByteArray("a\x7f\x01" "b\tc") << QStringLiteral("ab\tc");
     QTest::newRow("plain Windows-1251 text") << QByteArray("\xcf\xf0\xee\xf1\xf2\xee\r\n\xf2\xe5\xea\xf1\xf2")
                                              << QStringLiteral("Просто\nтекст");
     QTest::newRow("destination without star at top") << QByteArray("{\\rtf1\\info abc}") << QStringLiteral("abc");

@@ -111,12 +111,13 @@ struct ReverseCp1251 {
     }
 };
 
+const ReverseCp1251 kReverseCp1251;
+
 } // namespace
 
 unsigned char encodeCp1251(char16_t c)
 {
-    static const ReverseCp1251 table;
-    return table.bytes[c];
+    return kReverseCp1251.bytes[c];
 }
 
 } // namespace vorkast::rtf::detail

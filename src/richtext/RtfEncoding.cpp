@@ -7,33 +7,60 @@ namespace vorkast::rtf::detail {
 namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
+// The longest output for one UTF-16 unit: "\u-32768?".
+constexpr qsizetype kMaxBytesPerUnit = 9;
 
-void appendUnicode(QByteArray &out, char16_t unit)
+char *putUnicode(char *p, char16_t unit)
 {
-    out += "\\u";
-    out += QByteArray::number(static_cast<qint16>(unit));
-    out += '?';
+    int value = static_cast<qint16>(unit);
+    *p++ = '\\';
+    *p++ = 'u';
+    if (value < 0) {
+        *p++ = '-';
+        value = -value;
+    }
+    char digits[6];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    while (n > 0)
+        *p++ = digits[--n];
+    *p++ = '?';
+    return p;
+}
+
+char *putLiteral(char *p, const char *text)
+{
+    while (*text)
+        *p++ = *text++;
+    return p;
 }
 
 } // namespace
 
 void appendRtfText(QByteArray &out, QStringView text)
 {
+    const qsizetype start = out.size();
+    out.resize(start + text.size() * kMaxBytesPerUnit);
+    char *const begin = out.data();
+    char *p = begin + start;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = text[i].unicode();
         if (c >= 0x20 && c < 0x7F) {
             if (c == '\\' || c == '{' || c == '}')
-                out += '\\';
-            out += static_cast<char>(c);
+                *p++ = '\\';
+            *p++ = static_cast<char>(c);
             continue;
         }
         switch (c) {
-        case u'\t': out += "\\tab "; continue;
-        case 0x2028: out += "\\line "; continue;
-        case 0x00A0: out += "\\~"; continue;
-        case 0x00AD: out += "\\-"; continue;
-        case 0x2011: out += "\\_"; continue;
+        case u'\t': p = putLiteral(p, "\\tab "); continue;
+        case 0x2028: p = putLiteral(p, "\\line "); continue;
+        case 0x00A0: p = putLiteral(p, "\\~"); continue;
+        case 0x00AD: p = putLiteral(p, "\\-"); continue;
+        case 0x2011: p = putLiteral(p, "\\_"); continue;
         case 0x2029:
         case 0xFFFC:
         case 0xFDD0:
@@ -46,25 +73,27 @@ void appendRtfText(QByteArray &out, QStringView text)
             continue;
         if (QChar::isHighSurrogate(c)) {
             if (i + 1 < n && QChar::isLowSurrogate(text[i + 1].unicode())) {
-                appendUnicode(out, c);
-                appendUnicode(out, text[++i].unicode());
+                p = putUnicode(p, c);
+                p = putUnicode(p, text[++i].unicode());
             } else {
-                appendUnicode(out, 0xFFFD);
+                p = putUnicode(p, 0xFFFD);
             }
             continue;
         }
         if (QChar::isLowSurrogate(c)) {
-            appendUnicode(out, 0xFFFD);
+            p = putUnicode(p, 0xFFFD);
             continue;
         }
         if (const unsigned char b = encodeCp1251(c); b >= 0x80) {
-            out += "\\'";
-            out += kHexDigits[b >> 4];
-            out += kHexDigits[b & 0xF];
+            *p++ = '\\';
+            *p++ = '\'';
+            *p++ = kHexDigits[b >> 4];
+            *p++ = kHexDigits[b & 0xF];
             continue;
         }
-        appendUnicode(out, c);
+        p = putUnicode(p, c);
     }
+    out.resize(p - begin);
 }
 
 void appendWord(QByteArray &out, const char *word, long long param)

@@ -31,7 +31,8 @@ public:
     explicit Writer(const QTextDocument &document)
         : m_document(document), m_tables(document.defaultFont().family())
     {
-        m_body.reserve(document.characterCount() + 1024);
+        // Cyrillic text takes four bytes a character (\'xx).
+        m_body.reserve(document.characterCount() * 4 + 1024);
     }
 
     QByteArray run()

@@ -387,6 +387,10 @@ void TestRichText::roundTrip_data()
     QTest::newRow("image") << QStringLiteral("<p>до <img src=\"pic.png\" width=\"50\" height=\"20\"> после</p>"
                                              "<p><img src=\"pic.png\"></p>")
                            << true;
+    QTest::newRow("image pasted as a data URL")
+        << QStringLiteral("<p>вставка <img src=\"data:image/png;base64,%1\" width=\"30\"></p>")
+               .arg(QString::fromLatin1(encoded(testImage(6, 4), "PNG").toBase64()))
+        << false;
     QTest::newRow("question box content") << QString() << true;
 }
 

@@ -93,6 +93,7 @@ void Parser::run()
             handleSymbol(token.symbol);
             break;
         case TokenKind::HexBytes: {
+            m_starPending = false;
             // Each escaped byte counts as one fallback character of a \u.
             std::string_view bytes = token.text;
             if (m_pendingSkip > 0) {
@@ -105,6 +106,7 @@ void Parser::run()
             break;
         }
         case TokenKind::Text: {
+            m_starPending = false;   // "\*" marks only a destination word that follows at once
             std::string_view text = token.text;
             if (m_pendingSkip > 0) {
                 const size_t n = std::min(text.size(), static_cast<size_t>(m_pendingSkip));
@@ -212,8 +214,6 @@ void Parser::handleWord(const Token &token)
             m_style.words.push_back({word, token.hasParam, token.param});
         break;
     case Destination::Ignore:
-        if (word == Word::UnicodeSkip)
-            top().unicodeSkip = std::clamp(token.param, 0, kMaxUnicodeSkip);
         break;
     }
 }

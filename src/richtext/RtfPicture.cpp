@@ -15,6 +15,8 @@ namespace {
 
 constexpr double kMaxDisplayPixels = 16000;
 constexpr int kImageAllocationLimitMb = 256;
+// Larger pictures are damaged data, not question material; PNG cannot even store them all.
+constexpr int kMaxImageSide = 16384;
 
 QImage readImage(const QByteArray &data, const char *format)
 {
@@ -23,8 +25,11 @@ QImage readImage(const QByteArray &data, const char *format)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     reader.setAllocationLimit(kImageAllocationLimitMb);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > kMaxImageSide || size.height() > kMaxImageSide))
+        return {};
     QImage image;
-    if (!reader.read(&image))
+    if (!reader.read(&image) || image.width() > kMaxImageSide || image.height() > kMaxImageSide)
         return {};
     return image;
 }

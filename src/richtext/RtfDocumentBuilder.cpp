@@ -5,7 +5,6 @@
 #include <QTextImageFormat>
 #include <QUrl>
 
-#include <atomic>
 
 namespace vorkast::rtf::detail {
 
@@ -21,13 +20,6 @@ bool isHighSurrogate(char16_t c)
 bool isLowSurrogate(char16_t c)
 {
     return c >= 0xDC00 && c <= 0xDFFF;
-}
-
-// Image resource names are unique in the process, so images never clash between documents.
-QString nextImageName()
-{
-    static std::atomic<quint64> counter{0};
-    return QStringLiteral("rtfimage:%1").arg(++counter);
 }
 
 } // namespace
@@ -121,11 +113,10 @@ void DocumentBuilder::endParagraph(const QTextBlockFormat &format)
     m_paragraphPending = true;
 }
 
-void DocumentBuilder::insertImage(const QImage &image, double width, double height)
+void DocumentBuilder::insertImage(const QImage &image, const QString &name, double width, double height)
 {
     flushText();
     openPendingParagraph();
-    const QString name = nextImageName();
     m_document.addResource(QTextDocument::ImageResource, QUrl(name), image);
     QTextImageFormat format;
     format.setName(name);

@@ -41,7 +41,8 @@ public:
     void endParagraph(const QTextBlockFormat &format);
     // True while nothing was added since the last paragraph mark.
     bool paragraphEmpty() const { return m_paragraphPending || (m_blockEmpty && m_text.empty() && !m_highSurrogate); }
-    void insertImage(const QImage &image, double width, double height);
+    // Inserts an image shown at `width` x `height` pixels, held as the resource `name`.
+    void insertImage(const QImage &image, const QString &name, double width, double height);
     // Ends the document; `format` applies to a last paragraph that had no paragraph mark.
     void finish(const QTextBlockFormat &format);
 

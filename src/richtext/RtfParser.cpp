@@ -705,14 +705,14 @@ void Parser::finishPicture()
     const GroupState &outer = m_groups[depth - 2];
     if (outer.destination != Destination::Text || outer.chars.hidden)
         return;
-    const QImage image = picture.decode();
-    if (image.isNull()) {
+    const DecodedPicture decoded = picture.decode();
+    if (decoded.image.isNull()) {
         ensureCharFormat();
         m_builder.appendText(QStringView(kPicturePlaceholder));
         return;
     }
-    const QSizeF size = picture.displaySize(image);
-    m_builder.insertImage(image, size.width(), size.height());
+    const QSizeF size = picture.displaySize(decoded.image);
+    m_builder.insertImage(decoded.image, decoded.name, size.width(), size.height());
 }
 
 } // namespace vorkast::rtf::detail

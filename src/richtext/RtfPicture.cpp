@@ -59,6 +59,24 @@ QImage readDib(const QByteArray &dib)
     return readImage(bmp, "BMP");
 }
 
+QByteArray pngOf(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        bytes.clear();
+    return bytes;
+}
+
+QString dataUrl(const char *mimeType, const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return {};
+    return QStringLiteral("data:") + QLatin1StringView(mimeType) + QStringLiteral(";base64,")
+        + QString::fromLatin1(bytes.toBase64());
+}
+
 } // namespace
 
 void Picture::addHex(std::string_view text)
@@ -81,24 +99,40 @@ void Picture::addBinary(std::string_view bytes)
     m_data.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-QImage Picture::decode() const
+DecodedPicture Picture::decode() const
 {
     if (m_data.isEmpty())
         return {};
-    switch (m_kind) {
-    case PictureKind::Png: return readImage(m_data, "PNG");
-    case PictureKind::Jpeg: return readImage(m_data, "JPEG");
-    case PictureKind::Dib: return readDib(m_data);
-    case PictureKind::Unknown:
-        // No kind given: show it only when the data is plainly a PNG or JPEG file.
+    PictureKind kind = m_kind;
+    // No kind given: show it only when the data is plainly a PNG or JPEG file.
+    if (kind == PictureKind::Unknown) {
         if (m_data.startsWith("\x89PNG"))
-            return readImage(m_data, "PNG");
-        if (m_data.startsWith("\xFF\xD8\xFF"))
-            return readImage(m_data, "JPEG");
-        return {};
-    case PictureKind::Other: return {};
+            kind = PictureKind::Png;
+        else if (m_data.startsWith("\xFF\xD8\xFF"))
+            kind = PictureKind::Jpeg;
     }
-    return {};
+    DecodedPicture picture;
+    switch (kind) {
+    case PictureKind::Png:
+    case PictureKind::Jpeg: {
+        const bool png = kind == PictureKind::Png;
+        picture.image = readImage(m_data, png ? "PNG" : "JPEG");
+        if (!picture.image.isNull())
+            picture.name = dataUrl(png ? "image/png" : "image/jpeg", m_data);
+        break;
+    }
+    case PictureKind::Dib:
+        picture.image = readDib(m_data);
+        if (!picture.image.isNull())
+            picture.name = dataUrl("image/png", pngOf(picture.image));
+        break;
+    case PictureKind::Unknown:
+    case PictureKind::Other:
+        break;
+    }
+    if (picture.name.isEmpty())
+        picture.image = QImage();
+    return picture;
 }
 
 QSizeF Picture::displaySize(const QImage &image) const

@@ -3,12 +3,20 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSizeF>
+#include <QString>
 
 #include <string_view>
 
 namespace vorkast::rtf::detail {
 
 enum class PictureKind : std::uint8_t { Unknown, Png, Jpeg, Dib, Other };
+
+// A picture ready for the document: the image, and its resource name, a data URL holding the
+// picture's PNG or JPEG file, so the picture travels with the text when it is copied elsewhere.
+struct DecodedPicture {
+    QImage image;
+    QString name;
+};
 
 // One \pict group: its properties and data, collected as the group is read.
 class Picture {
@@ -23,8 +31,8 @@ public:
     void addHex(std::string_view text);
     void addBinary(std::string_view bytes);
 
-    // The picture as an image, or a null image for kinds we do not show and for bad data.
-    QImage decode() const;
+    // The picture, or a null image for kinds we do not show and for bad data.
+    DecodedPicture decode() const;
     // Its size in document pixels: the goal size (twips) or the image's own, scaled.
     QSizeF displaySize(const QImage &image) const;
 

@@ -34,6 +34,25 @@ EncodedImage encodePng(const QImage &image)
     return encoded;
 }
 
+// A PNG or JPEG file as it is; nothing for other data.
+EncodedImage keepFile(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QByteArray format = reader.format();
+    EncodedImage kept;
+    if (format != "png" && format != "jpeg")
+        return kept;
+    kept.pixels = reader.size();
+    if (!kept.pixels.isValid())
+        return kept;
+    kept.bytes = bytes;
+    kept.blip = format == "png" ? "pngblip" : "jpegblip";
+    return kept;
+}
+
 EncodedImage encode(const QVariant &resource)
 {
     switch (resource.userType()) {
@@ -43,32 +62,35 @@ EncodedImage encode(const QVariant &resource)
         return encodePng(resource.value<QPixmap>().toImage());
     case QMetaType::QByteArray: {
         const QByteArray bytes = resource.toByteArray();
-        QBuffer buffer;
-        buffer.setData(bytes);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        const QByteArray format = reader.format();
-        if (format == "png" || format == "jpeg") {
-            EncodedImage kept;
-            kept.bytes = bytes;
-            kept.blip = format == "png" ? "pngblip" : "jpegblip";
-            kept.pixels = reader.size();
-            if (kept.pixels.isValid())
-                return kept;
-        }
-        return encodePng(QImage::fromData(bytes));
+        EncodedImage kept = keepFile(bytes);
+        return kept.bytes.isEmpty() ? encodePng(QImage::fromData(bytes)) : kept;
     }
     default:
         return {};
     }
 }
 
+// The file inside a base64 data URL naming a PNG or JPEG image (what the reader and pasted
+// HTML use as image names).
+QByteArray dataUrlFile(const QString &name)
+{
+    if (!name.startsWith(QLatin1StringView("data:image/")))
+        return {};
+    const qsizetype comma = name.indexOf(QLatin1Char(','));
+    if (comma < 0 || !QStringView(name).left(comma).endsWith(QLatin1StringView(";base64")))
+        return {};
+    const auto decoded = QByteArray::fromBase64Encoding(QStringView(name).mid(comma + 1).toLatin1());
+    return decoded ? *decoded : QByteArray();
+}
+
 } // namespace
 
 bool appendImage(QByteArray &out, const QTextDocument &document, const QTextImageFormat &format)
 {
-    const QVariant resource = document.resource(QTextDocument::ImageResource, QUrl(format.name()));
-    const EncodedImage image = encode(resource);
+    // The file in a data URL is written as it is, without decoding and encoding it again.
+    EncodedImage image = keepFile(dataUrlFile(format.name()));
+    if (image.bytes.isEmpty())
+        image = encode(document.resource(QTextDocument::ImageResource, QUrl(format.name())));
     if (image.bytes.isEmpty() || image.pixels.isEmpty())
         return false;
     // The shown size: the format's width and height, one of them scaled from the other, or the image's own.

@@ -15,7 +15,15 @@ clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitiz
     src/richtext/*.cpp tests/richtext/fuzz/RtfFuzzer.cpp \
     $(pkg-config --libs Qt6Gui) -o "$OUT/fuzz-rtf"
 
+# libpng reports damaged pictures on stderr by itself; the log keeps everything and the end of it,
+# without those lines, is shown (a crash report with its input's name is there).
+set +e
 QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 "$OUT/fuzz-rtf" \
     -max_total_time="$SECONDS_TO_RUN" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
     -dict=tests/richtext/fuzz/rtf.dict -artifact_prefix="$OUT/" -print_final_stats=1 \
-    "$OUT/corpus" tests/data/rtf
+    "$OUT/corpus" tests/data/rtf > "$OUT/fuzz.log" 2>&1
+status=$?
+set -e
+grep -v '^libpng error' "$OUT/fuzz.log" | tail -n 200
+echo "fuzz-rtf: exit status $status (full log: $OUT/fuzz.log)"
+exit $status

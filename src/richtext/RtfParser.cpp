@@ -186,7 +186,8 @@ void Parser::handleWord(const Token &token)
         handleParagraphWord(word, token);
         break;
     case Destination::Picture:
-        handlePictureWord(word, token);
+        if (m_picture)   // none after an inner picture ended in the same group
+            handlePictureWord(word, token);
         break;
     case Destination::FontTable:
         if (word == Word::Font) {
@@ -426,7 +427,8 @@ void Parser::handleText(std::string_view text)
 {
     const Destination dest = top().destination;
     if (dest == Destination::Picture) {
-        m_picture->addHex(text);
+        if (m_picture)
+            m_picture->addHex(text);
         return;
     }
     if (dest == Destination::Ignore)

@@ -20,8 +20,10 @@ constexpr int kMaxImageSide = 16384;
 
 QImage readImage(const QByteArray &data, const char *format)
 {
-    QByteArray copy = data;
-    QBuffer buffer(&copy);
+    // A view, not a shared copy: on damaged data the PNG and JPEG decoders jump out past
+    // destructors, and a reference they hold to an owned array would never be released.
+    QBuffer buffer;
+    buffer.setData(QByteArray::fromRawData(data.constData(), data.size()));
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     reader.setAllocationLimit(kImageAllocationLimitMb);

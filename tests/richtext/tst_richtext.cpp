@@ -485,6 +485,7 @@ void TestRichText::malformedInputKeepsText_data()
     QTest::newRow("truncated binary data") << QByteArray("{\\rtf1 a\\bin100 xy") << QStringLiteral("a");
     QTest::newRow("huge binary length") << QByteArray("{\\rtf1 a\\bin99999999999 xy}") << QStringLiteral("a");
     QTest::newRow("negative binary length") << QByteArray("{\\rtf1 a\\bin-5 xy}") << QStringLiteral("axy");
+    QTest::newRow("picture data after an inner picture ended") << QByteArray("\\pict{\\pict}60 \\pngblip 61") << QString();
     QTest::newRow("truncated picture") << QByteArray("{\\rtf1 a{\\pict\\pngblip 89504e47") << QStringLiteral("a[рисунок]");
     QTest::newRow("huge skip count") << QByteArray("{\\rtf1\\uc99999999\\u1072 abc}") << QStringLiteral("а");
     QTest::newRow("skip ends at a group") << QByteArray("{\\rtf1\\uc5\\u1072 a}b}") << QStringLiteral("аb");

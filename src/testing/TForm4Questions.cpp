@@ -38,6 +38,9 @@ void TForm4::ShowCurrentQuestion()
     const auto columns = answerColumns(layout);
     for (size_t p = 0; p < 4; ++p)
         rtf::read(questions.blob(columns[p]), *m_boxes[p + 1]->document());
+    // A long text opens at its beginning, not scrolled to where loading left the cursor.
+    for (QTextEdit *box : m_boxes)
+        box->moveCursor(QTextCursor::Start);
     m_state.correctPosition[i] = correctPositionOf(layout);
 }
 

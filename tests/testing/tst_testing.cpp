@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
@@ -540,6 +541,26 @@ private slots:
         w.click("sButton7");
         w.open();
         QCOMPARE(answer->height(), 200);  // and from one opening of the window to the next
+    }
+
+    void longQuestionOpensAtItsBeginning()
+    {
+        AppFixture fx;
+        fx.addTopic(kTopic, QStringLiteral("9"), kSubject, QStringLiteral("1"));
+        QStringList lines;
+        for (int i = 1; i <= 60; ++i)
+            lines << QStringLiteral("Строка условия %1").arg(i);
+        fx.addQuestion(QStringLiteral("9"), kTopic, kSubject,
+                       {lines.join(QLatin1Char('\n')), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                        QStringLiteral("d")});
+        fx.start();
+        Window w(fx);
+        w.open();
+        w.start(QStringLiteral("Орловой"));
+        auto *question = w.get<QTextEdit>("RxRichEdit1");
+        QVERIFY(question->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(question->verticalScrollBar()->value(), 0);
+        QCOMPARE(question->textCursor().position(), 0);
     }
 
     void keyboard_data()

@@ -127,8 +127,8 @@ void TForm1::buildMenu()
     QMenu *n4 = topLevel("N4", QStringLiteral("Редактирование тестов"));
     onOpen(n4, &TForm1::N4Click);
     on(addItem(n4, "N5", QStringLiteral("Новый"), false), &TForm1::N5Click);
-    addItem(n4, "N10", QStringLiteral("Удаление"), false);
-    addItem(n4, "N15", QStringLiteral("Редактирование"), false);
+    on(addItem(n4, "N10", QStringLiteral("Удаление"), false), &TForm1::N10Click);
+    on(addItem(n4, "N15", QStringLiteral("Редактирование"), false), &TForm1::N15Click);
 
     QMenu *n11 = topLevel("N11", QStringLiteral("Настройки"));
     onOpen(n11, &TForm1::N11Click);
@@ -294,7 +294,17 @@ void TForm1::N2Closed()
 
 void TForm1::N5Click()
 {
-    m_form3->show();
+    m_form3->openForCreation();
+}
+
+void TForm1::N10Click()
+{
+    m_catalog->openDeleteMode();
+}
+
+void TForm1::N15Click()
+{
+    m_catalog->openEditMode(m_form3);
 }
 
 void TForm1::N7Click()

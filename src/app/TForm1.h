@@ -41,6 +41,8 @@ public:
     // The testing window was closed: the selection screen is prepared for the next pupil.
     void N2Closed();
     void N5Click();
+    void N10Click();
+    void N15Click();
     void N7Click();
     void N8Click();
     void N14Click();

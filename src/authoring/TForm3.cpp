@@ -171,6 +171,11 @@ void TForm3::openForEditing(const EditedTest &test)
     reopenQuestions();
     LoadQuestionBoxes();
     showPosition();
+    // The boxes now hold a stored question, so a new question is no longer being entered.
+    if (addState() != 0) {
+        m_dobav->setText(QStringLiteral("Добавить вопрос"));
+        setAddState(0);
+    }
     updateToolbar();
 }
 

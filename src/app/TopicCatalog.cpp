@@ -103,8 +103,10 @@ void TopicCatalog::build()
     for (int c = 5; c <= 11; ++c)
         m_rzComboBox1->addItem(QString::number(c));
     m_rzComboBox1->setCurrentIndex(0);
+    m_rzComboBox1->setPlaceholderText(QStringLiteral("Выберите класс"));
     make<QLabel>(m_sGroupBox1, "sLabel4", QRect(14, 88, 267, 20))->setText(QStringLiteral("По предмету:"));
     m_RzComboBox2 = make<QComboBox>(m_sGroupBox1, "RzComboBox2", QRect(14, 110, 267, 28));
+    m_RzComboBox2->setPlaceholderText(QStringLiteral("Выберите предмет"));  // no filter is chosen at first
     m_sButton3 = button(m_sGroupBox1, "sButton3", QStringLiteral("Класс + Предмет"), QRect(14, 156, 267, 34));
     m_sButton4 = button(m_sGroupBox1, "sButton4", QStringLiteral("Все темы"), QRect(14, 200, 267, 34));
 

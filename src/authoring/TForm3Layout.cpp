@@ -82,23 +82,23 @@ void TForm3::buildCreationControls()
     m_sLabel6->setFont(tahoma(20));
     setTextColour(m_sLabel6, QColor(0x10, 0x3A, 0x61));
 
-    m_rzComboBox1 = make<QComboBox>(this, "rzComboBox1", QRect(12, 38, 176, 30));
+    m_rzComboBox1 = make<QComboBox>(this, "rzComboBox1", QRect(12, 38, 192, 30));
     m_rzComboBox1->setFont(tahoma(16));
     m_rzComboBox1->setPlaceholderText(QStringLiteral("Выберите класс!!!"));
     for (int c = 5; c <= 11; ++c)
         m_rzComboBox1->addItem(QString::number(c));
     m_rzComboBox1->setCurrentIndex(-1);
 
-    m_RzComboBox2 = make<QComboBox>(this, "RzComboBox2", QRect(196, 38, 206, 30));
+    m_RzComboBox2 = make<QComboBox>(this, "RzComboBox2", QRect(210, 38, 210, 30));
     m_RzComboBox2->setFont(tahoma(16));
     m_RzComboBox2->setPlaceholderText(QStringLiteral("Выберите предмет!!!"));
 
-    m_rzEdit1 = make<QLineEdit>(this, "rzEdit1", QRect(410, 38, 228, 30));
+    m_rzEdit1 = make<QLineEdit>(this, "rzEdit1", QRect(426, 38, 214, 30));
     m_rzEdit1->setFont(tahoma(16));
     m_rzEdit1->setMaxLength(50);  // the title column holds at most 50 characters
     m_rzEdit1->setPlaceholderText(QStringLiteral("Название теста"));
 
-    m_rzButton1 = make<QPushButton>(this, "rzButton1", QRect(646, 37, 132, 32));
+    m_rzButton1 = make<QPushButton>(this, "rzButton1", QRect(646, 37, 134, 32));
     m_rzButton1->setText(QStringLiteral("Создать тест"));
     m_rzButton1->setFont(tahoma(13, true));
 
@@ -188,29 +188,32 @@ void TForm3::buildToolbar()
         b->setFont(tahoma(16));
         return b;
     };
-    m_izmen = button("izmen", QStringLiteral("Сохранить изменения"), QRect(160, 7, 116, 67));
-    m_dobav = button("dobav", QStringLiteral("Добавить  вопрос"), QRect(282, 7, 128, 67));
-    m_udal = button("udal", QStringLiteral("Удалить вопрос"), QRect(416, 7, 104, 67));
+    m_izmen = button("izmen", QStringLiteral("Сохранить изменения"), QRect(158, 7, 106, 67));
+    m_dobav = button("dobav", QStringLiteral("Добавить  вопрос"), QRect(268, 7, 130, 67));
+    m_udal = button("udal", QStringLiteral("Удалить вопрос"), QRect(402, 7, 88, 67));
 
     m_sColorBox1 = new ColorBox(m_sPanel1);
     m_sColorBox1->setObjectName(QStringLiteral("sColorBox1"));
-    m_sColorBox1->setGeometry(528, 7, 142, 30);
+    m_sColorBox1->setGeometry(496, 7, 150, 30);
+    m_sColorBox1->setFont(tahoma(13));
     m_sColorBox1->setToolTip(QStringLiteral("Цвет текста"));
 
-    m_sCombo = make<QComboBox>(m_sPanel1, "sCombo", QRect(676, 7, 106, 30));
+    m_sCombo = make<QComboBox>(m_sPanel1, "sCombo", QRect(652, 7, 130, 30));
     m_sCombo->addItems({QStringLiteral("Arial"), QStringLiteral("Comic Sans MS"), QStringLiteral("Tahoma"),
                         QStringLiteral("Times New Roman")});
     m_sCombo->setCurrentIndex(0);
+    m_sCombo->setFont(tahoma(13));
     m_sCombo->setStyleSheet(QStringLiteral("QComboBox { background: #B5E0FF; }"));
     m_sCombo->setToolTip(QStringLiteral("Шрифт"));
 
-    m_sSpinEdit1 = make<QSpinBox>(m_sPanel1, "sSpinEdit1", QRect(528, 43, 58, 31));
+    m_sSpinEdit1 = make<QSpinBox>(m_sPanel1, "sSpinEdit1", QRect(496, 43, 64, 31));
     m_sSpinEdit1->setRange(12, 20);
     m_sSpinEdit1->setValue(16);
+    m_sSpinEdit1->setFont(tahoma(13));
     m_sSpinEdit1->setStyleSheet(QStringLiteral("QSpinBox { background: #B5E0FF; }"));
     m_sSpinEdit1->setToolTip(QStringLiteral("Размер шрифта"));
 
-    m_sss = button("sss", QStringLiteral("Изменить стиль теста"), QRect(592, 43, 190, 31));
+    m_sss = button("sss", QStringLiteral("Изменить стиль теста"), QRect(566, 43, 216, 31));
 
     m_sPanel1->hide();
 }

@@ -21,6 +21,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QUrl>
+#include <QImage>
 
 namespace vorkast::test {
 
@@ -151,6 +153,31 @@ inline bool codecKeepsFormats()
     QTextCursor probe(&back);
     probe.movePosition(QTextCursor::NextCharacter);
     return probe.charFormat().fontWeight() == QFont::Bold;
+}
+
+// The picture at the start of `doc`, or a null image.
+inline QImage firstImage(QTextDocument &doc)
+{
+    QTextCursor probe(&doc);
+    probe.movePosition(QTextCursor::NextCharacter);
+    if (!probe.charFormat().isImageFormat())
+        return {};
+    return doc.resource(QTextDocument::ImageResource, QUrl(probe.charFormat().toImageFormat().name())).value<QImage>();
+}
+
+// Whether the rich-text codec keeps pictures.
+inline bool codecKeepsImages()
+{
+    QTextDocument doc;
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("probe.png")), image);
+    QTextImageFormat format;
+    format.setName(QStringLiteral("probe.png"));
+    QTextCursor(&doc).insertImage(format);
+    QTextDocument back;
+    rtf::read(rtf::write(doc), back);
+    return !firstImage(back).isNull();
 }
 
 // The format of the first character of a stored text.

@@ -254,6 +254,20 @@ private slots:
         QCOMPARE(e.fx.dialogs.progressValues.last(), questions - startAt + 1);
     }
 
+    void cancelledRestyleStoresNothing()
+    {
+        Editing e(3);
+        const auto before = e.stored();
+        child<QSpinBox>(e.editor, QStringLiteral("sSpinEdit1"))->setValue(12);
+        e.fx.dialogs.cancelProgressAt = 2;
+        e.click("sss");
+        QCOMPARE(e.stored().size(), 3);
+        for (int n = 0; n < 3; ++n)
+            QCOMPARE(e.stored()[n].blobs, before[n].blobs);
+        QCOMPARE(e.number(), QStringLiteral("1"));
+        QCOMPARE(boxTexts(e.editor), questionTexts(1));
+    }
+
     // Closing or re-filtering the catalogue leaves the editor on its own test.
     void editorKeepsHoldOfItsTest()
     {

@@ -2,6 +2,7 @@
 #include "EditorDriver.h"
 
 #include "data/ClassTables.h"
+#include "testing/TForm4.h"
 #include "platform/DefaultLists.h"
 
 #include <QClipboard>
@@ -167,7 +168,36 @@ private slots:
             QCOMPARE(stored[n - 1].texts, questionTexts(n));
         QCOMPARE(c.allQuestionRows(), 3);
 
+        // The new test starts in the testing window and shows its first question.
+        c.fx.app->form1()->menuItem(QStringLiteral("N2"))->trigger();
+        TForm4 *testing = c.fx.app->form4();
+        QVERIFY(testing->isVisible());
+        typeText(child<QLineEdit>(testing, QStringLiteral("rzEdit1")), QStringLiteral("Иванова Ивана"));
+        QVERIFY(test::choose(child<QComboBox>(testing, QStringLiteral("rzComboBox4")), QStringLiteral("7")));
+        QVERIFY(test::choose(child<QComboBox>(testing, QStringLiteral("rzComboBox1")), QStringLiteral("физика")));
+        auto *topicGrid = child<QTableView>(testing, QStringLiteral("sDBGrid1"));
+        QCOMPARE(topicGrid->model()->rowCount(), 1);
+        QCOMPARE(topicGrid->model()->index(0, 0).data().toString(), QStringLiteral("Дроби"));
+        QTest::mouseClick(topicGrid->viewport(), Qt::LeftButton, {},
+                          topicGrid->visualRect(topicGrid->model()->index(0, 0)).center());
+        QTest::mouseClick(button(testing, "rzbutton3"), Qt::LeftButton);
+        QCOMPARE(c.fx.dialogs.calls.size(), 2);  // no refusal
+        QVERIFY(!child<QWidget>(testing, QStringLiteral("rzPanel2"))->isVisible());
+        QCOMPARE(testing->state().questionCount, 3);
+        auto *shown = child<QTextEdit>(testing, QStringLiteral("RxRichEdit1"));
+        QCOMPARE(shown->toPlainText(), QStringLiteral("Вопрос 1"));
+        QStringList answers;
+        for (int i = 2; i <= 5; ++i)
+            answers << child<QTextEdit>(testing, QStringLiteral("RxRichEdit%1").arg(i))->toPlainText();
+        answers.sort();
+        QStringList expected = questionTexts(1).mid(1);
+        expected.sort();
+        QCOMPARE(answers, expected);
+
         if (codecKeepsFormats()) {
+            QTextCursor probe(shown->document());
+            probe.movePosition(QTextCursor::NextCharacter);
+            QCOMPARE(probe.charFormat().fontWeight(), int(QFont::Bold));
             for (const StoredQuestion &s : stored) {
                 QCOMPARE(firstCharFormat(s.blobs[0]).fontWeight(), int(QFont::Bold));
                 QCOMPARE(firstCharFormat(s.blobs[1]).foreground().color(), QColor(Qt::red));

@@ -5,6 +5,7 @@
 #include "testing/TForm4.h"
 #include "platform/DefaultLists.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
@@ -406,15 +407,46 @@ private slots:
         QCOMPARE(c.fx.context().editor.editorSubject, QStringLiteral("алгебра"));
     }
 
+    void pastedPictureBecomesPartOfTheQuestion_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::newRow("image data") << "image";
+        QTest::newRow("HTML with a data URL") << "html";
+        QTest::newRow("an image file") << "file";
+        QTest::newRow("RTF") << "rtf";
+    }
     void pastedPictureBecomesPartOfTheQuestion()
     {
+        QFETCH(QString, source);
+        if (source == QLatin1String("rtf") && !codecKeepsImages())
+            QSKIP("the rich-text codec does not keep pictures yet");
         Creation c;
         c.choose(QStringLiteral("6"), QStringLiteral("география"), QStringLiteral("Карты"));
         QTest::mouseClick(c.create(), Qt::LeftButton);
         QImage image(8, 6, QImage::Format_RGB32);
         image.fill(Qt::blue);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
         auto *mime = new QMimeData;
-        mime->setImageData(image);
+        if (source == QLatin1String("image")) {
+            mime->setImageData(image);
+        } else if (source == QLatin1String("html")) {
+            mime->setHtml(QStringLiteral("<p><img src=\"data:image/png;base64,%1\"></p>")
+                              .arg(QString::fromLatin1(png.toBase64())));
+        } else if (source == QLatin1String("file")) {
+            const QString path = c.fx.root() + QStringLiteral("/map.png");
+            QVERIFY(image.save(path));
+            mime->setUrls({QUrl::fromLocalFile(path)});
+        } else {
+            QTextDocument doc;
+            doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("map.png")), image);
+            QTextImageFormat format;
+            format.setName(QStringLiteral("map.png"));
+            QTextCursor(&doc).insertImage(format);
+            mime->setData(QStringLiteral("text/rtf"), rtf::write(doc));
+        }
         QGuiApplication::clipboard()->setMimeData(mime);
         QTextEdit *question = box(c.editor, 1);
         question->setFocus();

@@ -155,6 +155,7 @@ private slots:
         QCOMPARE(stored[3].tema, kTitle);
         QCOMPARE(stored[3].predmet, kSubject);
         QCOMPARE(e.vopr(), QStringLiteral("4"));
+        QCOMPARE(e.fx.context().ADOtemy.text(QStringLiteral("vopr")), QStringLiteral("4"));  // the catalogue grid's row
         QCOMPARE(dobav->text(), QStringLiteral("Добавить вопрос"));
         QCOMPARE(e.editor->addState(), 0);
         QCOMPARE(e.number(), QStringLiteral("1"));

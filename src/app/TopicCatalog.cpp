@@ -196,6 +196,7 @@ void TopicCatalog::sDBGrid1TitleClick(int column)
     const QString field = m_model->columns()[column].field;
     const QString ascending = QLatin1Char('[') + field + QStringLiteral("] ASC");
     temy.setSort(temy.sort() == ascending ? QLatin1Char('[') + field + QStringLiteral("] DESC") : ascending);
+    showSortIndicator();  // the query announces its new rows before it records the new order
 }
 
 void TopicCatalog::showSortIndicator()

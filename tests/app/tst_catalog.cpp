@@ -295,14 +295,12 @@ private slots:
         QCOMPARE(fx.context().ADOklassy.recordCount(), 2);
         QCOMPARE(fx.context().ADOklassy.currentRow(), 0);
         QCOMPARE(fx.context().ADOtemy.text(QStringLiteral("tema")), QStringLiteral("Дроби"));
-        if (codecKeepsFormats()) {
-            for (int i = 0; i < 5; ++i) {
-                QTextCursor probe(box(editor, i + 1)->document());
-                probe.movePosition(QTextCursor::NextCharacter);
-                QCOMPARE(probe.charFormat().fontWeight(), formats[i].fontWeight());
-                QCOMPARE(probe.charFormat().foreground().color(), formats[i].foreground().color());
-                QCOMPARE(probe.charFormat().fontPointSize(), formats[i].fontPointSize());
-            }
+        for (int i = 0; i < 5; ++i) {
+            QTextCursor probe(box(editor, i + 1)->document());
+            probe.movePosition(QTextCursor::NextCharacter);
+            QCOMPARE(probe.charFormat().fontWeight(), formats[i].fontWeight());
+            QCOMPARE(probe.charFormat().foreground().color(), formats[i].foreground().color());
+            QCOMPARE(probe.charFormat().fontPointSize(), formats[i].fontPointSize());
         }
     }
 

@@ -140,21 +140,6 @@ inline int rowCount(AppFixture &fx, const QString &table)
     return fx.column(DatabaseKind::Tests, QStringLiteral("SELECT count(*) FROM %1").arg(table)).value(0).toInt();
 }
 
-// Whether the rich-text codec keeps character formats (the full codec does).
-inline bool codecKeepsFormats()
-{
-    QTextDocument doc;
-    QTextCursor cursor(&doc);
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
-    cursor.insertText(QStringLiteral("ж"), bold);
-    QTextDocument back;
-    rtf::read(rtf::write(doc), back);
-    QTextCursor probe(&back);
-    probe.movePosition(QTextCursor::NextCharacter);
-    return probe.charFormat().fontWeight() == QFont::Bold;
-}
-
 // The picture at the start of `doc`, or a null image.
 inline QImage firstImage(QTextDocument &doc)
 {
@@ -163,21 +148,6 @@ inline QImage firstImage(QTextDocument &doc)
     if (!probe.charFormat().isImageFormat())
         return {};
     return doc.resource(QTextDocument::ImageResource, QUrl(probe.charFormat().toImageFormat().name())).value<QImage>();
-}
-
-// Whether the rich-text codec keeps pictures.
-inline bool codecKeepsImages()
-{
-    QTextDocument doc;
-    QImage image(4, 4, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("probe.png")), image);
-    QTextImageFormat format;
-    format.setName(QStringLiteral("probe.png"));
-    QTextCursor(&doc).insertImage(format);
-    QTextDocument back;
-    rtf::read(rtf::write(doc), back);
-    return !firstImage(back).isNull();
 }
 
 // The format of the first character of a stored text.

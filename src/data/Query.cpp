@@ -562,8 +562,8 @@ void Query::setSort(const QString &spec)
     const int c = requireColumn(match.captured(1));
     const bool descending = match.captured(2).compare(QLatin1String("DESC"), Qt::CaseInsensitive) == 0;
 
+    m_sort = trimmed;  // recorded first, so views reset by the sort read the new order
     sortOrder(c, descending);
-    m_sort = trimmed;
 }
 
 void Query::orderRows(const QString &field)

@@ -44,7 +44,7 @@ int findTopicRow(const Query &topics, const QString &title)
         return -1;
     const int column = topics.columnIndex(QStringLiteral("tema"));
     auto matches = [&](int row) {
-        return topics.cell(row, column).toString().compare(title, Qt::CaseInsensitive) == 0;
+        return topics.cell(row, column).toString() == title;
     };
     if (topics.currentRow() >= 0 && matches(topics.currentRow()))
         return topics.currentRow();
@@ -256,7 +256,8 @@ void TForm4::RzButton3Click()
 
     Query &questions = m_context.ADOklassy;
     questions.replaceStatement(
-        {QStringLiteral("select * from ") + m_state.classTable + QStringLiteral(" where tema = :tema") + noCase()
+        // The title exactly: "Дроби" and "дроби" may be two tests of one class and subject.
+        {QStringLiteral("select * from ") + m_state.classTable + QStringLiteral(" where tema = :tema")
          + QStringLiteral(" and predmet = :predmet") + noCase()},
         {{QStringLiteral(":tema"), m_state.chosenTopic}, {QStringLiteral(":predmet"), m_state.chosenSubject}});
     if (questions.recordCount() == 0) {

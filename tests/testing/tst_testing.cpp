@@ -543,6 +543,21 @@ private slots:
         QCOMPARE(answer->height(), 200);  // and from one opening of the window to the next
     }
 
+    void titlesDifferingInCaseAreTwoTests()
+    {
+        AppFixture fx;
+        fx.addTest(QStringLiteral("Дроби"), QStringLiteral("9"), kSubject, 3);
+        fx.addTest(QStringLiteral("дроби"), QStringLiteral("9"), kSubject, 2);
+        fx.start();
+        Window w(fx);
+        w.open();
+        w.start(QStringLiteral("Орловой"), QStringLiteral("9"), QStringLiteral("дроби"));
+        QCOMPARE(fx.context().ADOklassy.recordCount(), 2);
+        w.click("rzbutton2");
+        QCOMPARE(fx.column(DatabaseKind::Results, QStringLiteral("SELECT Test || ' ' || prav FROM result")),
+                 QVariantList{QStringLiteral("дроби 0 из 2")});
+    }
+
     void longQuestionOpensAtItsBeginning()
     {
         AppFixture fx;

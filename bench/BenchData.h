@@ -19,4 +19,8 @@ inline QString resultsPath(const QString &dir)
     return QDir(dir).filePath(QStringLiteral("resultaty.tsb"));
 }
 
+// Reads every row of a statement with SQLite's C API, each column as a QString as a grid
+// needs them (except `skipColumn`); the baseline our own reading is measured against.
+int rawRows(const QString &path, const QString &sql, int skipColumn = -1);
+
 } // namespace vorkast::bench

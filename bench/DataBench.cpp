@@ -16,32 +16,6 @@ using namespace vorkast::bench;
 
 namespace {
 
-// Reads every row of a statement, each listed text column as a QString, as a grid needs them.
-qint64 rawSelect(const QString &path, const char *sql, int skipColumn = -1)
-{
-    sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
-        throw std::runtime_error("open failed");
-    sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
-    std::vector<std::vector<QString>> rows;
-    const int n = sqlite3_column_count(stmt);
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        std::vector<QString> row(static_cast<size_t>(n));
-        for (int i = 0; i < n; ++i) {
-            if (i == skipColumn)
-                continue;
-            const void *text = sqlite3_column_text16(stmt, i);
-            row[static_cast<size_t>(i)] = QString::fromUtf16(static_cast<const char16_t *>(text),
-                                                              sqlite3_column_bytes16(stmt, i) / 2);
-        }
-        rows.push_back(std::move(row));
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return static_cast<qint64>(rows.size());
-}
-
 Register startup("startup", [](const QString &dir) {
     Result r;
     r.oursMs = bestOf(5, [&] {
@@ -66,7 +40,7 @@ Register startup("startup", [](const QString &dir) {
     r.rawMs = bestOf(5, [&] {
         sqlite3 *results = nullptr;
         sqlite3_open_v2(resultsPath(dir).toUtf8().constData(), &results, SQLITE_OPEN_READWRITE, nullptr);
-        if (rawSelect(testsPath(dir), "select * from temy") != kTopics)
+        if (rawRows(testsPath(dir), QStringLiteral("select * from temy")) != kTopics)
             throw std::runtime_error("wrong topic count");
         sqlite3_close(results);
     });
@@ -87,7 +61,7 @@ Register resultsList("results_list", [](const QString &dir) {
     adores.close();
     r.rawMs = bestOf(3, [&] {
         // The "results" column (8) is the report, which a list does not show.
-        if (rawSelect(resultsPath(dir), "select * from result order by FI", 8) != kResults)
+        if (rawRows(resultsPath(dir), QStringLiteral("select * from result order by FI"), 8) != kResults)
             throw std::runtime_error("wrong result count");
     });
     return r;

@@ -86,31 +86,6 @@ struct ResultsWindow {
     }
 };
 
-// Reads every row of a statement as a grid needs them, skipping the report column.
-int rawRows(const QString &path, const QString &sql)
-{
-    sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
-        throw std::runtime_error("open failed");
-    sqlite3_stmt *stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK)
-        throw std::runtime_error(sqlite3_errmsg(db));
-    std::vector<std::vector<QString>> rows;
-    const int n = sqlite3_column_count(stmt);
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        std::vector<QString> row(static_cast<size_t>(n));
-        for (int i = 0; i < n; ++i) {
-            const void *text = sqlite3_column_text16(stmt, i);
-            row[static_cast<size_t>(i)] = QString::fromUtf16(static_cast<const char16_t *>(text),
-                                                              sqlite3_column_bytes16(stmt, i) / 2);
-        }
-        rows.push_back(std::move(row));
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return static_cast<int>(rows.size());
-}
-
 const QString kListColumns = QStringLiteral("\"index\", FI, Klass, Test, Ocenka, Data, predmet, prav, galka, vremya, proc");
 
 int count(const QString &dir, const QString &where)

@@ -3,6 +3,7 @@
 #include "authoring/EditedTest.h"
 #include "authoring/TForm3.h"
 #include "context/AppContext.h"
+#include "context/NamedWidget.h"
 #include "context/GridSync.h"
 #include "data/ClassTables.h"
 #include "data/QueryModel.h"
@@ -20,18 +21,9 @@ namespace vorkast {
 
 namespace {
 
-template <typename W>
-W *make(QWidget *parent, const char *name, const QRect &geometry)
-{
-    W *w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(geometry);
-    return w;
-}
-
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
 {
-    QPushButton *b = make<QPushButton>(parent, name, geometry);
+    QPushButton *b = makeNamed<QPushButton>(parent, name, geometry);
     b->setText(caption);
     return b;
 }
@@ -70,7 +62,7 @@ TopicCatalog::TopicCatalog(AppContext &context, QWidget *parent)
 
 void TopicCatalog::build()
 {
-    m_sDBGrid1 = make<QTableView>(this, "sDBGrid1", QRect(8, 8, 472, 441));
+    m_sDBGrid1 = makeNamed<QTableView>(this, "sDBGrid1", QRect(8, 8, 472, 441));
     m_model = new QueryModel(m_context.ADOtemy,
                              {{QStringLiteral("tema"), QStringLiteral("тема"), 170},
                               {QStringLiteral("klass"), QStringLiteral("класс"), 35},
@@ -96,28 +88,28 @@ void TopicCatalog::build()
             [this](int column) { m_context.guard([&] { sDBGrid1TitleClick(column); }); });
     connect(&m_context.ADOtemy, &Query::reset, this, &TopicCatalog::showSortIndicator);
 
-    m_sGroupBox1 = make<QGroupBox>(this, "sGroupBox1", QRect(490, 8, 295, 250));
+    m_sGroupBox1 = makeNamed<QGroupBox>(this, "sGroupBox1", QRect(490, 8, 295, 250));
     m_sGroupBox1->setTitle(QStringLiteral("Фильтр тем"));
-    make<QLabel>(m_sGroupBox1, "sLabel3", QRect(14, 28, 267, 20))->setText(QStringLiteral("По классу"));
-    m_rzComboBox1 = make<QComboBox>(m_sGroupBox1, "rzComboBox1", QRect(14, 50, 267, 28));
+    makeNamed<QLabel>(m_sGroupBox1, "sLabel3", QRect(14, 28, 267, 20))->setText(QStringLiteral("По классу"));
+    m_rzComboBox1 = makeNamed<QComboBox>(m_sGroupBox1, "rzComboBox1", QRect(14, 50, 267, 28));
     for (int c = 5; c <= 11; ++c)
         m_rzComboBox1->addItem(QString::number(c));
     m_rzComboBox1->setCurrentIndex(0);
     m_rzComboBox1->setPlaceholderText(QStringLiteral("Выберите класс"));
-    make<QLabel>(m_sGroupBox1, "sLabel4", QRect(14, 88, 267, 20))->setText(QStringLiteral("По предмету:"));
-    m_RzComboBox2 = make<QComboBox>(m_sGroupBox1, "RzComboBox2", QRect(14, 110, 267, 28));
+    makeNamed<QLabel>(m_sGroupBox1, "sLabel4", QRect(14, 88, 267, 20))->setText(QStringLiteral("По предмету:"));
+    m_RzComboBox2 = makeNamed<QComboBox>(m_sGroupBox1, "RzComboBox2", QRect(14, 110, 267, 28));
     m_RzComboBox2->setPlaceholderText(QStringLiteral("Выберите предмет"));  // no filter is chosen at first
     m_sButton3 = button(m_sGroupBox1, "sButton3", QStringLiteral("Класс + Предмет"), QRect(14, 156, 267, 34));
     m_sButton4 = button(m_sGroupBox1, "sButton4", QStringLiteral("Все темы"), QRect(14, 200, 267, 34));
 
-    m_sPanel2 = make<QFrame>(this, "sPanel2", QRect(490, 268, 295, 100));
+    m_sPanel2 = makeNamed<QFrame>(this, "sPanel2", QRect(490, 268, 295, 100));
     m_sPanel2->setFrameShape(QFrame::StyledPanel);
     m_sButton5 = button(m_sPanel2, "sButton5", QStringLiteral("Удалить тему"), QRect(14, 12, 267, 34));
     m_sButton5->setCursor(Qt::ForbiddenCursor);
     m_sButton6 = button(m_sPanel2, "sButton6", QStringLiteral("Закрыть"), QRect(14, 54, 267, 34));
     m_sPanel2->hide();
 
-    m_sPanel3 = make<QFrame>(this, "sPanel3", QRect(490, 268, 295, 100));
+    m_sPanel3 = makeNamed<QFrame>(this, "sPanel3", QRect(490, 268, 295, 100));
     m_sPanel3->setFrameShape(QFrame::StyledPanel);
     m_sButton7 = button(m_sPanel3, "sButton7", QStringLiteral("Редактировать тему"), QRect(14, 12, 267, 34));
     m_sButton8 = button(m_sPanel3, "sButton8", QStringLiteral("Закрыть"), QRect(14, 54, 267, 34));

@@ -5,6 +5,8 @@
 #include "RichBox.h"
 #include "WrapButton.h"
 
+#include "context/NamedWidget.h"
+
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -32,15 +34,6 @@ void setTextColour(QWidget *widget, const QColor &colour)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
-}
-
-template <typename W>
-W *make(QWidget *parent, const char *name, const QRect &geometry)
-{
-    W *w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(geometry);
-    return w;
 }
 
 // A blue circle with a white double arrow pointing left or right.
@@ -77,32 +70,32 @@ QIcon arrowIcon(bool right)
 
 void TForm3::buildCreationControls()
 {
-    m_sLabel6 = make<QLabel>(this, "sLabel6", QRect(12, 4, 766, 30));
+    m_sLabel6 = makeNamed<QLabel>(this, "sLabel6", QRect(12, 4, 766, 30));
     m_sLabel6->setText(QStringLiteral("Выберите класс и введите название темы "));
     m_sLabel6->setFont(tahoma(20));
     setTextColour(m_sLabel6, QColor(0x10, 0x3A, 0x61));
 
-    m_rzComboBox1 = make<QComboBox>(this, "rzComboBox1", QRect(12, 38, 192, 30));
+    m_rzComboBox1 = makeNamed<QComboBox>(this, "rzComboBox1", QRect(12, 38, 192, 30));
     m_rzComboBox1->setFont(tahoma(16));
     m_rzComboBox1->setPlaceholderText(QStringLiteral("Выберите класс!!!"));
     for (int c = 5; c <= 11; ++c)
         m_rzComboBox1->addItem(QString::number(c));
     m_rzComboBox1->setCurrentIndex(-1);
 
-    m_RzComboBox2 = make<QComboBox>(this, "RzComboBox2", QRect(210, 38, 210, 30));
+    m_RzComboBox2 = makeNamed<QComboBox>(this, "RzComboBox2", QRect(210, 38, 210, 30));
     m_RzComboBox2->setFont(tahoma(16));
     m_RzComboBox2->setPlaceholderText(QStringLiteral("Выберите предмет!!!"));
 
-    m_rzEdit1 = make<QLineEdit>(this, "rzEdit1", QRect(426, 38, 214, 30));
+    m_rzEdit1 = makeNamed<QLineEdit>(this, "rzEdit1", QRect(426, 38, 214, 30));
     m_rzEdit1->setFont(tahoma(16));
     m_rzEdit1->setMaxLength(50);  // the title column holds at most 50 characters
     m_rzEdit1->setPlaceholderText(QStringLiteral("Название теста"));
 
-    m_rzButton1 = make<QPushButton>(this, "rzButton1", QRect(646, 37, 134, 32));
+    m_rzButton1 = makeNamed<QPushButton>(this, "rzButton1", QRect(646, 37, 134, 32));
     m_rzButton1->setText(QStringLiteral("Создать тест"));
     m_rzButton1->setFont(tahoma(13, true));
 
-    m_RzSeparator1 = make<QFrame>(this, "RzSeparator1", QRect(0, 74, 790, 3));
+    m_RzSeparator1 = makeNamed<QFrame>(this, "RzSeparator1", QRect(0, 74, 790, 3));
     m_RzSeparator1->setStyleSheet(QStringLiteral(
         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #AECAF7, stop:1 #FFFFFF);"));
 
@@ -123,12 +116,12 @@ void TForm3::buildCreationControls()
     };
     int y = 82;
     for (const BoxText &t : texts) {
-        QLabel *label = make<QLabel>(this, t.label, QRect(18, y, 753, 24));
+        QLabel *label = makeNamed<QLabel>(this, t.label, QRect(18, y, 753, 24));
         label->setText(QString::fromUtf8(t.caption));
         label->setFont(tahoma(19, true));
         setTextColour(label, t.colour);
         m_labels << label;
-        RichBox *box = make<RichBox>(this, t.box, QRect(18, y + 24, 753, 63));
+        RichBox *box = makeNamed<RichBox>(this, t.box, QRect(18, y + 24, 753, 63));
         box->setFont(tahoma(19));
         box->document()->setDefaultFont(tahoma(19));
         box->setToolTip(QString::fromUtf8(t.hint));
@@ -137,9 +130,9 @@ void TForm3::buildCreationControls()
         y += 93;
     }
 
-    m_rzbutton2 = make<QPushButton>(this, "rzbutton2", QRect(18, 562, 330, 40));
+    m_rzbutton2 = makeNamed<QPushButton>(this, "rzbutton2", QRect(18, 562, 330, 40));
     m_rzbutton2->setFont(tahoma(13, true));
-    m_rzbutton3 = make<QPushButton>(this, "rzbutton3", QRect(441, 562, 330, 40));
+    m_rzbutton3 = makeNamed<QPushButton>(this, "rzbutton3", QRect(441, 562, 330, 40));
     m_rzbutton3->setText(QStringLiteral("Завершить создание теста"));
     m_rzbutton3->setFont(tahoma(13, true));
 
@@ -151,7 +144,7 @@ void TForm3::buildCreationControls()
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 
-    m_sPanel2 = make<QFrame>(this, "sPanel2", QRect(0, 550, 790, 65));
+    m_sPanel2 = makeNamed<QFrame>(this, "sPanel2", QRect(0, 550, 790, 65));
     m_sPanel2->setFrameShape(QFrame::StyledPanel);
     m_sPanel2->setAutoFillBackground(true);
     m_sPanel2->hide();
@@ -159,23 +152,23 @@ void TForm3::buildCreationControls()
 
 void TForm3::buildToolbar()
 {
-    m_sPanel1 = make<QFrame>(this, "sPanel1", QRect(0, 0, 790, 81));
+    m_sPanel1 = makeNamed<QFrame>(this, "sPanel1", QRect(0, 0, 790, 81));
     m_sPanel1->setFrameShape(QFrame::StyledPanel);
     m_sPanel1->setAutoFillBackground(true);
 
-    m_sSpeedButton2 = make<QToolButton>(m_sPanel1, "sSpeedButton2", QRect(8, 20, 41, 40));
+    m_sSpeedButton2 = makeNamed<QToolButton>(m_sPanel1, "sSpeedButton2", QRect(8, 20, 41, 40));
     m_sSpeedButton2->setIcon(arrowIcon(false));
     m_sSpeedButton2->setIconSize(QSize(34, 34));
     m_sSpeedButton2->setAutoRaise(true);
     m_sSpeedButton2->setToolTip(QStringLiteral("Предыдущий вопрос"));
 
-    m_sLabel7 = make<QLabel>(m_sPanel1, "sLabel7", QRect(51, 16, 58, 48));
+    m_sLabel7 = makeNamed<QLabel>(m_sPanel1, "sLabel7", QRect(51, 16, 58, 48));
     m_sLabel7->setText(QStringLiteral("1"));
     m_sLabel7->setFont(tahoma(27));
     m_sLabel7->setAlignment(Qt::AlignCenter);
     setTextColour(m_sLabel7, Qt::black);
 
-    m_sSpeedButton1 = make<QToolButton>(m_sPanel1, "sSpeedButton1", QRect(111, 20, 41, 41));
+    m_sSpeedButton1 = makeNamed<QToolButton>(m_sPanel1, "sSpeedButton1", QRect(111, 20, 41, 41));
     m_sSpeedButton1->setIcon(arrowIcon(true));
     m_sSpeedButton1->setIconSize(QSize(34, 34));
     m_sSpeedButton1->setAutoRaise(true);
@@ -198,7 +191,7 @@ void TForm3::buildToolbar()
     m_sColorBox1->setFont(tahoma(13));
     m_sColorBox1->setToolTip(QStringLiteral("Цвет текста"));
 
-    m_sCombo = make<QComboBox>(m_sPanel1, "sCombo", QRect(652, 7, 130, 30));
+    m_sCombo = makeNamed<QComboBox>(m_sPanel1, "sCombo", QRect(652, 7, 130, 30));
     m_sCombo->addItems({QStringLiteral("Arial"), QStringLiteral("Comic Sans MS"), QStringLiteral("Tahoma"),
                         QStringLiteral("Times New Roman")});
     m_sCombo->setCurrentIndex(0);
@@ -206,7 +199,7 @@ void TForm3::buildToolbar()
     m_sCombo->setStyleSheet(QStringLiteral("QComboBox { background: #B5E0FF; }"));
     m_sCombo->setToolTip(QStringLiteral("Шрифт"));
 
-    m_sSpinEdit1 = make<QSpinBox>(m_sPanel1, "sSpinEdit1", QRect(496, 43, 64, 31));
+    m_sSpinEdit1 = makeNamed<QSpinBox>(m_sPanel1, "sSpinEdit1", QRect(496, 43, 64, 31));
     m_sSpinEdit1->setRange(12, 20);
     m_sSpinEdit1->setValue(16);
     m_sSpinEdit1->setFont(tahoma(13));

@@ -83,6 +83,12 @@ void TopicCatalog::build()
         // Room for the title and the sort arrow where the stated width is too narrow.
         m_sDBGrid1->setColumnWidth(c, std::max(column.width, metrics.horizontalAdvance(column.title) + 28));
     }
+    // The subject column is wide enough for the subjects of the list, as far as the grid allows.
+    const QFontMetrics cells(m_sDBGrid1->font());
+    int subjectWidth = m_sDBGrid1->columnWidth(2);
+    for (const QString &subject : m_context.subjectList)
+        subjectWidth = std::max(subjectWidth, cells.horizontalAdvance(subject) + 12);
+    m_sDBGrid1->setColumnWidth(2, std::min(subjectWidth, 160));
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     connect(header, &QHeaderView::sectionClicked, this,
             [this](int column) { m_context.guard([&] { sDBGrid1TitleClick(column); }); });

@@ -308,6 +308,23 @@ QVariant Query::cell(int row, int column) const
     return m_store.get(storageRow(row), column);
 }
 
+QString Query::transientText(int row, int column) const
+{
+    if (row < 0 || row >= recordCount() || column < 0 || column >= m_columns.size())
+        return {};
+    if (m_state == State::Browse || row != m_current) {
+        const int stored = storageRow(row);
+        if (m_store.isText(stored, column)) {
+            const QStringView text = m_store.textAt(stored, column);
+            return QString::fromRawData(text.data(), text.size());
+        }
+    }
+    const QVariant v = cell(row, column);
+    if (v.typeId() == QMetaType::QByteArray)
+        return QString::fromUtf8(v.toByteArray());
+    return v.isNull() ? QString() : v.toString();
+}
+
 QVariant Query::loadBlob(int row, int column) const
 {
     const qint64 k = m_store.integer(storageRow(row), m_keyColumn);

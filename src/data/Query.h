@@ -88,6 +88,9 @@ public:
     // --- access for table models ---------------------------------------------
     int columnIndex(const QString &name) const;  // -1 when absent
     QVariant cell(int row, int column) const;    // blob columns read as null here
+    // A cell as text for immediate use while walking many rows: a text cell refers to the
+    // query's own storage without a copy, so the result must not be kept past the next change.
+    QString transientText(int row, int column) const;
     QString tableName() const { return m_table; }
 
 signals:

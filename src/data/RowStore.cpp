@@ -96,6 +96,17 @@ QVariant RowStore::get(int row, int column) const
     }
 }
 
+QStringView RowStore::textAt(int row, int column) const
+{
+    const Column &c = m_columns[static_cast<size_t>(column)];
+    return c.tag[static_cast<size_t>(row)] == Text ? textView(c, row) : QStringView();
+}
+
+bool RowStore::isText(int row, int column) const
+{
+    return m_columns[static_cast<size_t>(column)].tag[static_cast<size_t>(row)] == Text;
+}
+
 bool RowStore::isNull(int row, int column) const
 {
     return m_columns[static_cast<size_t>(column)].tag[static_cast<size_t>(row)] == Null;

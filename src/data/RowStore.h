@@ -23,6 +23,9 @@ public:
     int appendRow();
     void set(int row, int column, const QVariant &value);
     QVariant get(int row, int column) const;
+    // A text cell's characters in place (no copy); an empty view for other cells.
+    QStringView textAt(int row, int column) const;
+    bool isText(int row, int column) const;
     bool isNull(int row, int column) const;
     qint64 integer(int row, int column) const;
 

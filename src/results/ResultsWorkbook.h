@@ -50,6 +50,7 @@ private:
     lxw_workbook *m_workbook = nullptr;
     lxw_worksheet *m_sheet = nullptr;
     lxw_format *m_bold = nullptr;
+    QByteArray m_utf8;  // reused for every cell's UTF-8 text
     int m_rows = 0;
 };
 

@@ -16,15 +16,6 @@ namespace vorkast {
 
 namespace {
 
-QString cellText(const QVariant &v)
-{
-    if (v.isNull())
-        return {};
-    if (v.typeId() == QMetaType::QByteArray)
-        return QString::fromUtf8(v.toByteArray());
-    return v.toString();
-}
-
 constexpr int kProgressStep = 256;
 
 } // namespace
@@ -69,7 +60,7 @@ void TForm2::sBitBtn1Click()
                 throw UserError(QStringLiteral("Список результатов изменился, сохранение в файл остановлено."));
         }
         for (size_t i = 0; i < columns.size(); ++i)
-            values[i] = cellText(results.cell(row, columns[i]));
+            values[i] = results.transientText(row, columns[i]);  // used by addRow at once
         workbook.addRow(values);
     }
     if (progress) {

@@ -2,6 +2,7 @@
 #include "Bench.h"
 #include "BenchData.h"
 
+#include "app/TopicCount.h"
 #include "data/Connection.h"
 #include "data/Query.h"
 
@@ -25,15 +26,7 @@ Register startup("startup", [](const QString &dir) {
         Query temy(tests, QStringLiteral("ADOtemy"), QStringLiteral("select * from temy"),
                    {QStringLiteral("tema"), QStringLiteral("klass"), QStringLiteral("index"), QStringLiteral("predmet"),
                     QStringLiteral("vopr")});
-        temy.open();
-        temy.first();
-        int count = 0;
-        while (!temy.eof()) {
-            ++count;
-            temy.next();
-        }
-        temy.close();
-        if (count != kTopics)
+        if (countTopics(temy) != kTopics)
             throw std::runtime_error("wrong topic count");
     });
     r.peakMb = peakMegabytes();

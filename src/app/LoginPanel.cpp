@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 namespace vorkast {
@@ -116,11 +117,7 @@ void LoginPanel::sButton2Click()
     const QString login = m_rzedit1->text();
     const QString password = m_rzEdit2->text();
     selectAdminRows(apass, login);
-    // The query is deactivated however the handler ends.
-    struct Deactivate {
-        Query &q;
-        ~Deactivate() { q.setActive(false); }
-    } deactivate{apass};
+    const auto deactivate = qScopeGuard([&apass] { apass.setActive(false); });  // however the handler ends
 
     if (login.isEmpty() || password.isEmpty()) {
         m_context.dialogs.information(QStringLiteral("Заполните Логин и Пароль!"));

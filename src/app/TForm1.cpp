@@ -8,6 +8,7 @@
 #include "SitePanels.h"
 #include "SiteWidgets.h"
 #include "TopicCatalog.h"
+#include "TopicCount.h"
 
 #include "authoring/TForm3.h"
 #include "context/AppContext.h"
@@ -202,13 +203,13 @@ void TForm1::FormCreate()
 {
     Dialogs &dialogs = m_context.dialogs;
     try {
-        m_context.subjectList = readLinesFile(m_context.paths.workFile(QStringLiteral("list.rfg")));
+        m_context.subjectList = readLinesFile(m_context.paths.subjectListFile());
     } catch (const std::exception &) {
         dialogs.information(QStringLiteral(
             "Файл list.rfg не обнаружен.Зайдите в Настройки->Создать стандартный список предметов"));
     }
     try {
-        m_context.classList = readLinesFile(m_context.paths.workFile(QStringLiteral("klass.rfg")));
+        m_context.classList = readLinesFile(m_context.paths.classListFile());
     } catch (const std::exception &) {
         dialogs.information(
             QStringLiteral("Файл klass.rfg не обнаружен.Зайдите в Настройки->Создать список классов"));
@@ -232,15 +233,7 @@ void TForm1::FormCreate()
     m_context.loggedIn = false;
     m_context.topicCount = 0;
     m_context.guard([this] {
-        Query &temy = m_context.ADOtemy;
-        temy.open();
-        temy.first();
-        int count = 0;
-        while (!temy.eof()) {
-            ++count;
-            temy.next();
-        }
-        temy.close();
+        const int count = countTopics(m_context.ADOtemy);
         m_context.topicCount = count;
         m_sLabel1->setText(QStringLiteral("Количество тем в базе: ") + QString::number(count));
     });
@@ -249,10 +242,10 @@ void TForm1::FormCreate()
 void TForm1::FormShow()
 {
     m_context.guard([this] {
-        const QStringList subjects = readLinesFile(m_context.paths.workFile(QStringLiteral("list.rfg")));
+        const QStringList subjects = readLinesFile(m_context.paths.subjectListFile());
         m_catalog->subjectFilter()->clear();
         m_catalog->subjectFilter()->addItems(subjects);
-        const QStringList classes = readLinesFile(m_context.paths.workFile(QStringLiteral("klass.rfg")));
+        const QStringList classes = readLinesFile(m_context.paths.classListFile());
         m_catalog->classFilter()->clear();
         m_catalog->classFilter()->addItems(classes);
         m_catalog->classFilter()->setCurrentIndex(-1);
@@ -284,7 +277,7 @@ void TForm1::N2Closed()
         topics.setActive(false);
         topics.close();
         topics.clearSql();
-        const QStringList classes = readLinesFile(m_context.paths.workFile(QStringLiteral("klass.rfg")));
+        const QStringList classes = readLinesFile(m_context.paths.classListFile());
         QComboBox *classChooser = m_form4->classChooser();
         classChooser->clear();
         classChooser->addItems(classes);
@@ -316,12 +309,12 @@ void TForm1::N7Click()
 
 void TForm1::N14Click()
 {
-    writeLinesFile(m_context.paths.workFile(QStringLiteral("list.rfg")), m_context.subjectList);
+    writeLinesFile(m_context.paths.subjectListFile(), m_context.subjectList);
 }
 
 void TForm1::N8Click()
 {
-    writeLinesFile(m_context.paths.workFile(QStringLiteral("klass.rfg")), m_context.classList);
+    writeLinesFile(m_context.paths.classListFile(), m_context.classList);
 }
 
 void TForm1::enableAfterLogin()

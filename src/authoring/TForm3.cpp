@@ -110,11 +110,11 @@ void TForm3::closeEvent(QCloseEvent *event)
 
 void TForm3::FormShow()
 {
-    const QStringList classes = readLinesFile(m_context.paths.workFile(QStringLiteral("klass.rfg")));
+    const QStringList classes = readLinesFile(m_context.paths.classListFile());
     m_rzComboBox1->clear();
     m_rzComboBox1->addItems(classes);
     m_rzComboBox1->setCurrentIndex(-1);
-    const QStringList subjects = readLinesFile(m_context.paths.workFile(QStringLiteral("list.rfg")));
+    const QStringList subjects = readLinesFile(m_context.paths.subjectListFile());
     m_RzComboBox2->clear();
     m_RzComboBox2->addItems(subjects);
     m_RzComboBox2->setCurrentIndex(-1);  // no subject preselected

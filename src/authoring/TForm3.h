@@ -79,6 +79,8 @@ private:
     void clearBoxes();
     void ensureQuestions();
     void reopenQuestions();
+    bool haveQuestionsOrSay();
+    void reloadAfterFailure();
     void showPosition();
     void updateToolbar();
 

@@ -13,6 +13,8 @@ struct AppPaths {
 
     QString configFile() const { return QDir(configDir).filePath(QStringLiteral("config.ini")); }
     QString workFile(const QString &name) const { return QDir(workDir).filePath(name); }
+    QString subjectListFile() const { return workFile(QStringLiteral("list.rfg")); }
+    QString classListFile() const { return workFile(QStringLiteral("klass.rfg")); }
 };
 
 } // namespace vorkast

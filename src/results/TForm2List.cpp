@@ -30,7 +30,7 @@ QString TForm2::calendarDate() const
 
 void TForm2::FormShow()
 {
-    const QStringList classes = readLinesFile(m_context.paths.workFile(QStringLiteral("klass.rfg")));
+    const QStringList classes = readLinesFile(m_context.paths.classListFile());
     rzComboBox1->clear();
     rzComboBox1->addItems(classes);
     rzComboBox1->setCurrentIndex(-1);

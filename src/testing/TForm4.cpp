@@ -145,10 +145,10 @@ bool TForm4::eventFilter(QObject *watched, QEvent *event)
 
 void TForm4::FormShow()
 {
-    const QStringList subjects = readLinesFile(m_context.paths.workFile(QStringLiteral("list.rfg")));
+    const QStringList subjects = readLinesFile(m_context.paths.subjectListFile());
     m_rzComboBox1->clear();
     m_rzComboBox1->addItems(subjects);
-    const QStringList classes = readLinesFile(m_context.paths.workFile(QStringLiteral("klass.rfg")));
+    const QStringList classes = readLinesFile(m_context.paths.classListFile());
     m_rzComboBox4->clear();
     m_rzComboBox4->addItems(classes);
     resetChoosers();
